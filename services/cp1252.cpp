@@ -1,0 +1,89 @@
+// Windows-1252 conversion tables.
+#include "services/internal/cp1252.h"
+
+#include <array>
+
+namespace bevel::detail {
+namespace {
+
+// 0x80..0x9F; the undefined bytes keep their C1 value.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t u) {
+  if (u < 0x80) {
+    out += static_cast<char>(u);
+  } else if (u < 0x800) {
+    out += static_cast<char>(0xC0 | (u >> 6));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (u >> 12));
+    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+}
+
+}  // namespace
+
+char32_t Cp1252ToUnicode(unsigned char c) {
+  if (c >= 0x80 && c < 0xA0) return kHigh[c - 0x80];
+  return c;
+}
+
+int UnicodeToCp1252(char32_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
+  for (int i = 0; i < 32; ++i) {
+    if (kHigh[i] == u) return 0x80 + i;
+  }
+  return -1;
+}
+
+std::string Cp1252ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (unsigned char c : text) AppendUtf8(out, Cp1252ToUnicode(c));
+  return out;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    int len = 0;
+    char32_t u = 0;
+    if (c < 0x80) {
+      len = 1;
+      u = c;
+    } else if ((c & 0xE0) == 0xC0) {
+      len = 2;
+      u = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      len = 3;
+      u = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      len = 4;
+      u = c & 0x07;
+    }
+    bool ok = len > 0 && i + len <= text.size();
+    for (int k = 1; ok && k < len; ++k) {
+      const auto cc = static_cast<unsigned char>(text[i + k]);
+      if ((cc & 0xC0) != 0x80) ok = false;
+      u = (u << 6) | (cc & 0x3F);
+    }
+    if (!ok) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    const int b = UnicodeToCp1252(u);
+    out += b < 0 ? '?' : static_cast<char>(b);
+    i += len;
+  }
+  return out;
+}
+
+}  // namespace bevel::detail

@@ -1,0 +1,61 @@
+// Keyboard and mouse: the device is read once per examination; the queries return that state.
+#include "services/internal/service_state.h"
+#include "services/services.h"
+
+namespace bevel {
+
+using detail::Services;
+using detail::ServiceState;
+
+void PollKeyboard() {
+  ServiceState& s = Services();
+  if (!s.device) return;
+  s.keysBefore = s.keys.down;
+  s.device->ReadKeyboard(s.keys);
+  for (int k = 0; k < 256; ++k) s.released[k] = s.keysBefore[k] && !s.keys.down[k];
+}
+
+int KeyPushed(int key) {
+  const ServiceState& s = Services();
+  if (key == -1) {
+    for (bool d : s.keys.down) {
+      if (d) return 1;
+    }
+    return 0;
+  }
+  if (key < 0 || key > 255) return 0;
+  return s.keys.down[key] ? 1 : 0;
+}
+
+int KeyReleased(int key) {
+  if (key < 0 || key > 255) return 0;
+  return Services().released[key] ? 1 : 0;
+}
+
+int CapsLockOn() { return Services().keys.capsLock ? 1 : 0; }
+int NumLockOn() { return Services().keys.numLock ? 1 : 0; }
+
+void PollMouse() {
+  ServiceState& s = Services();
+  if (s.device) s.device->ReadMouse(s.mouse);
+}
+
+int MouseX() { return Services().mouse.x; }
+int MouseY() { return Services().mouse.y; }
+
+int MouseButton(int n) {
+  if (n < 1 || n > 3) return 0;
+  return Services().mouse.buttons[n] ? 1 : 0;
+}
+
+int MouseWheel() { return Services().mouse.wheel; }
+
+void SetMousePosition(int x, int y) {
+  ServiceState& s = Services();
+  if (!s.device) return;
+  s.device->WarpMouse(x, y);
+  s.mouse.x = x;
+  s.mouse.y = y;
+}
+
+}  // namespace bevel
