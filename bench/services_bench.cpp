@@ -49,7 +49,9 @@ void Measure(benchmark::State& state, Body body, bool isFloor = false) {
   if (g_floorNs > 0) state.counters["x_floor"] = ns / g_floorNs;
 }
 
-void BM_FrameFloor(benchmark::State& state) { Measure(state, Floor, true); }
+void BM_FrameFloor(benchmark::State& state) {
+  Measure(state, Floor, true);
+}
 BENCHMARK(BM_FrameFloor);
 
 void BM_TextLine40(benchmark::State& state) {

@@ -13,13 +13,17 @@ using detail::Services;
 using detail::Surface;
 __extension__ typedef __int128 Int128;
 
-Surface* Target() { return Services().drawing.target; }
+Surface* Target() {
+  return Services().drawing.target;
+}
 
 std::uint32_t Colour(int colour) {
   return colour == USE_PEN ? Services().drawing.pen : static_cast<std::uint32_t>(colour) & 0xFFFFFF;
 }
 
-bool Inverting() { return (Services().drawing.mode & DRAW_INVERT) != 0; }
+bool Inverting() {
+  return (Services().drawing.mode & DRAW_INVERT) != 0;
+}
 
 // One pixel in the session's mode. Caller guarantees a session.
 void PutPixel(Surface& s, long long x, long long y, std::uint32_t colour) {
@@ -91,7 +95,9 @@ int BeginDrawing(int target) {
   return 1;
 }
 
-void EndDrawing() { Services().drawing = detail::DrawingSession{}; }
+void EndDrawing() {
+  Services().drawing = detail::DrawingSession{};
+}
 
 void SetDrawMode(int mode) {
   if (Target()) Services().drawing.mode = mode & 7;

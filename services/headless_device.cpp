@@ -89,7 +89,9 @@ class HeadlessDevice final : public Device {
   long long LocalNow() override { return HeadlessLocalNow(); }
 };
 
-bool HeadlessOpen() { return Services().openDevice == DEVICE_HEADLESS; }
+bool HeadlessOpen() {
+  return Services().openDevice == DEVICE_HEADLESS;
+}
 
 int PixelOf(const Surface& s, int x, int y) {
   if (!HeadlessOpen() || !s.Contains(x, y)) return -1;
@@ -98,11 +100,17 @@ int PixelOf(const Surface& s, int x, int y) {
 
 }  // namespace
 
-std::unique_ptr<Device> MakeHeadlessDevice() { return std::make_unique<HeadlessDevice>(); }
+std::unique_ptr<Device> MakeHeadlessDevice() {
+  return std::make_unique<HeadlessDevice>();
+}
 
-std::uint32_t HeadlessTicks() { return TheDriver().clock; }
+std::uint32_t HeadlessTicks() {
+  return TheDriver().clock;
+}
 
-long long HeadlessLocalNow() { return TheDriver().dateAtZero + TheDriver().clock / 1000; }
+long long HeadlessLocalNow() {
+  return TheDriver().dateAtZero + TheDriver().clock / 1000;
+}
 
 }  // namespace detail
 
@@ -110,7 +118,9 @@ namespace headless {
 
 using detail::TheDriver;
 
-void Use() { SelectDevice(DEVICE_HEADLESS); }
+void Use() {
+  SelectDevice(DEVICE_HEADLESS);
+}
 
 void Reset() {
   detail::Driver& d = TheDriver();
@@ -120,9 +130,15 @@ void Reset() {
 void SetKey(int scanCode, bool down) {
   if (scanCode >= 0 && scanCode < 256) TheDriver().keys.down[scanCode] = down;
 }
-void ReleaseAllKeys() { TheDriver().keys.down = {}; }
-void SetCapsLock(bool on) { TheDriver().keys.capsLock = on; }
-void SetNumLock(bool on) { TheDriver().keys.numLock = on; }
+void ReleaseAllKeys() {
+  TheDriver().keys.down = {};
+}
+void SetCapsLock(bool on) {
+  TheDriver().keys.capsLock = on;
+}
+void SetNumLock(bool on) {
+  TheDriver().keys.numLock = on;
+}
 
 void SetMouse(int x, int y) {
   TheDriver().mouse.x = x;
@@ -131,17 +147,35 @@ void SetMouse(int x, int y) {
 void SetButton(int n, bool down) {
   if (n >= 1 && n <= 3) TheDriver().mouse.buttons[n] = down;
 }
-void AddWheel(int notches) { TheDriver().mouse.wheel += notches; }
-int MouseXNow() { return TheDriver().mouse.x; }
-int MouseYNow() { return TheDriver().mouse.y; }
+void AddWheel(int notches) {
+  TheDriver().mouse.wheel += notches;
+}
+int MouseXNow() {
+  return TheDriver().mouse.x;
+}
+int MouseYNow() {
+  return TheDriver().mouse.y;
+}
 
-void SetClock(std::uint32_t ms) { TheDriver().clock = ms; }
-void AdvanceClock(std::uint32_t ms) { TheDriver().clock += ms; }
-std::uint32_t Clock() { return TheDriver().clock; }
-void SetFrameAdvance(std::uint32_t ms) { TheDriver().frameAdvance = ms; }
-void SetDateAtClockZero(int date) { TheDriver().dateAtZero = date; }
+void SetClock(std::uint32_t ms) {
+  TheDriver().clock = ms;
+}
+void AdvanceClock(std::uint32_t ms) {
+  TheDriver().clock += ms;
+}
+std::uint32_t Clock() {
+  return TheDriver().clock;
+}
+void SetFrameAdvance(std::uint32_t ms) {
+  TheDriver().frameAdvance = ms;
+}
+void SetDateAtClockZero(int date) {
+  TheDriver().dateAtZero = date;
+}
 
-int FrameCount() { return TheDriver().frames; }
+int FrameCount() {
+  return TheDriver().frames;
+}
 
 void AtFrame(int frame, std::function<void()> action) {
   if (action) TheDriver().pending.push_back({true, frame, std::move(action)});
@@ -153,8 +187,12 @@ void SetExamineCallback(std::function<void(int)> callback) {
   TheDriver().examine = std::move(callback);
 }
 
-int Pixel(int x, int y) { return detail::PixelOf(detail::Services().backBuffer, x, y); }
-int ShownPixel(int x, int y) { return detail::PixelOf(TheDriver().shown, x, y); }
+int Pixel(int x, int y) {
+  return detail::PixelOf(detail::Services().backBuffer, x, y);
+}
+int ShownPixel(int x, int y) {
+  return detail::PixelOf(TheDriver().shown, x, y);
+}
 
 bool SavePng(const std::string& path, bool shown) {
   const detail::Surface& s = shown ? TheDriver().shown : detail::Services().backBuffer;

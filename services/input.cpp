@@ -32,23 +32,33 @@ int KeyReleased(int key) {
   return Services().released[key] ? 1 : 0;
 }
 
-int CapsLockOn() { return Services().keys.capsLock ? 1 : 0; }
-int NumLockOn() { return Services().keys.numLock ? 1 : 0; }
+int CapsLockOn() {
+  return Services().keys.capsLock ? 1 : 0;
+}
+int NumLockOn() {
+  return Services().keys.numLock ? 1 : 0;
+}
 
 void PollMouse() {
   ServiceState& s = Services();
   if (s.device) s.device->ReadMouse(s.mouse);
 }
 
-int MouseX() { return Services().mouse.x; }
-int MouseY() { return Services().mouse.y; }
+int MouseX() {
+  return Services().mouse.x;
+}
+int MouseY() {
+  return Services().mouse.y;
+}
 
 int MouseButton(int n) {
   if (n < 1 || n > 3) return 0;
   return Services().mouse.buttons[n] ? 1 : 0;
 }
 
-int MouseWheel() { return Services().mouse.wheel; }
+int MouseWheel() {
+  return Services().mouse.wheel;
+}
 
 void SetMousePosition(int x, int y) {
   ServiceState& s = Services();

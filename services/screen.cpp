@@ -50,7 +50,9 @@ void SelectDevice(int kind) {
   Services().selectedDevice = kind;
 }
 
-int ScreenDevice() { return Services().openDevice; }
+int ScreenDevice() {
+  return Services().openDevice;
+}
 
 int OpenScreen(int width, int height, int depth, std::string_view title, int flags) {
   ServiceState& s = Services();
@@ -92,8 +94,12 @@ void CloseScreen() {
   s.mouse = {};
 }
 
-int ScreenPixelWidth() { return Services().backBuffer.width; }
-int ScreenPixelHeight() { return Services().backBuffer.height; }
+int ScreenPixelWidth() {
+  return Services().backBuffer.width;
+}
+int ScreenPixelHeight() {
+  return Services().backBuffer.height;
+}
 
 void ClearScreen(int colour) {
   ServiceState& s = Services();
@@ -106,7 +112,9 @@ void ShowFrame() {
   if (s.device) s.device->Present(s.backBuffer);
 }
 
-int BackBufferTarget() { return Services().device ? detail::kBackBufferTarget : 0; }
+int BackBufferTarget() {
+  return Services().device ? detail::kBackBufferTarget : 0;
+}
 
 int PollWindowMessages() {
   ServiceState& s = Services();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "services/internal/device.h"
@@ -25,26 +26,24 @@ std::array<unsigned char, SDL_NUM_SCANCODES> BuildScanTable() {
   set(SDL_SCANCODE_EQUALS, 13);
   set(SDL_SCANCODE_BACKSPACE, 14);
   set(SDL_SCANCODE_TAB, 15);
-  const SDL_Scancode row1[] = {SDL_SCANCODE_Q, SDL_SCANCODE_W, SDL_SCANCODE_E, SDL_SCANCODE_R,
-                               SDL_SCANCODE_T, SDL_SCANCODE_Y, SDL_SCANCODE_U, SDL_SCANCODE_I,
-                               SDL_SCANCODE_O, SDL_SCANCODE_P, SDL_SCANCODE_LEFTBRACKET,
-                               SDL_SCANCODE_RIGHTBRACKET};
+  const SDL_Scancode row1[] = {SDL_SCANCODE_Q, SDL_SCANCODE_W,           SDL_SCANCODE_E,
+                               SDL_SCANCODE_R, SDL_SCANCODE_T,           SDL_SCANCODE_Y,
+                               SDL_SCANCODE_U, SDL_SCANCODE_I,           SDL_SCANCODE_O,
+                               SDL_SCANCODE_P, SDL_SCANCODE_LEFTBRACKET, SDL_SCANCODE_RIGHTBRACKET};
   for (int i = 0; i < 12; ++i) set(row1[i], 16 + i);
   set(SDL_SCANCODE_RETURN, 28);
   set(SDL_SCANCODE_LCTRL, 29);
-  const SDL_Scancode row2[] = {SDL_SCANCODE_A, SDL_SCANCODE_S, SDL_SCANCODE_D,
-                               SDL_SCANCODE_F, SDL_SCANCODE_G, SDL_SCANCODE_H,
-                               SDL_SCANCODE_J, SDL_SCANCODE_K, SDL_SCANCODE_L,
-                               SDL_SCANCODE_SEMICOLON, SDL_SCANCODE_APOSTROPHE,
-                               SDL_SCANCODE_GRAVE};
+  const SDL_Scancode row2[] = {SDL_SCANCODE_A,         SDL_SCANCODE_S,          SDL_SCANCODE_D,
+                               SDL_SCANCODE_F,         SDL_SCANCODE_G,          SDL_SCANCODE_H,
+                               SDL_SCANCODE_J,         SDL_SCANCODE_K,          SDL_SCANCODE_L,
+                               SDL_SCANCODE_SEMICOLON, SDL_SCANCODE_APOSTROPHE, SDL_SCANCODE_GRAVE};
   for (int i = 0; i < 12; ++i) set(row2[i], 30 + i);
   set(SDL_SCANCODE_LSHIFT, 42);
   set(SDL_SCANCODE_BACKSLASH, 43);
   set(SDL_SCANCODE_NONUSHASH, 43);
-  const SDL_Scancode row3[] = {SDL_SCANCODE_Z, SDL_SCANCODE_X,     SDL_SCANCODE_C,
-                               SDL_SCANCODE_V, SDL_SCANCODE_B,     SDL_SCANCODE_N,
-                               SDL_SCANCODE_M, SDL_SCANCODE_COMMA, SDL_SCANCODE_PERIOD,
-                               SDL_SCANCODE_SLASH};
+  const SDL_Scancode row3[] = {
+      SDL_SCANCODE_Z, SDL_SCANCODE_X, SDL_SCANCODE_C,     SDL_SCANCODE_V,      SDL_SCANCODE_B,
+      SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_COMMA, SDL_SCANCODE_PERIOD, SDL_SCANCODE_SLASH};
   for (int i = 0; i < 10; ++i) set(row3[i], 44 + i);
   set(SDL_SCANCODE_RSHIFT, 54);
   set(SDL_SCANCODE_KP_MULTIPLY, 55);
@@ -107,8 +106,19 @@ class SdlDevice final : public Device {
   }
 
   bool Open(int width, int height, std::string_view title, bool windowed) override {
+    // No display server named and no driver asked for: there is nothing to show a window on.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("SDL_VIDEODRIVER")) {
+      return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     initialised_ = true;
+    // Without a display SDL falls back to drivers that show nothing; the headless device
+    // serves that case better (its pixels can be read and its input scripted).
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::string_view(driver) == "offscreen" || std::string_view(driver) == "dummy") {
+      return false;
+    }
     const std::string name(title);
     const Uint32 flags = windowed ? 0u : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP);
     window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,

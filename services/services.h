@@ -27,10 +27,18 @@ inline constexpr int ANY_NUMBER = INT32_MIN;
 // Colour-less forms of the drawing operations use the pen colour.
 inline constexpr int USE_PEN = -1;
 
-constexpr int RGB(int r, int g, int b) { return (r & 255) | (g & 255) << 8 | (b & 255) << 16; }
-constexpr int Red(int c) { return c & 255; }
-constexpr int Green(int c) { return (c >> 8) & 255; }
-constexpr int Blue(int c) { return (c >> 16) & 255; }
+constexpr int RGB(int r, int g, int b) {
+  return (r & 255) | (g & 255) << 8 | (b & 255) << 16;
+}
+constexpr int Red(int c) {
+  return c & 255;
+}
+constexpr int Green(int c) {
+  return (c >> 8) & 255;
+}
+constexpr int Blue(int c) {
+  return (c >> 16) & 255;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Screen and devices

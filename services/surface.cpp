@@ -109,7 +109,9 @@ Surface Resized(const Surface& src, int w, int h) {
       const double tx = sxf - x0;
       std::uint32_t px = 0;
       for (int shift = 0; shift < 32; shift += 8) {
-        auto ch = [&](int sx, int sy) { return static_cast<double>((src.At(sx, sy) >> shift) & 255); };
+        auto ch = [&](int sx, int sy) {
+          return static_cast<double>((src.At(sx, sy) >> shift) & 255);
+        };
         const double top = ch(x0, y0) * (1 - tx) + ch(x1, y0) * tx;
         const double bottom = ch(x0, y1) * (1 - tx) + ch(x1, y1) * tx;
         const double v = top * (1 - ty) + bottom * ty;

@@ -39,8 +39,14 @@ void DrawScene(int font, int bold, int frame) {
   SetDrawFont(bold);
   DrawText(48, 45, "bevel", 0xFFFFFF);
   SetDrawFont(font);
-  DrawText(52, 72, "Gr\xFC\xDF" "e aus dem Software-Raster!", 0x000000);
-  DrawText(52, 90, "\xC4pfel \xD6l \xDC" "ber \x80 5,-", 0x000000);
+  DrawText(52, 72,
+           "Gr\xFC\xDF"
+           "e aus dem Software-Raster!",
+           0x000000);
+  DrawText(52, 90,
+           "\xC4pfel \xD6l \xDC"
+           "ber \x80 5,-",
+           0x000000);
   Panel(200, 124, 70, 24);
   const std::string ok = "OK";
   DrawText(200 + (70 - TextWidth(ok)) / 2, 124 + (24 - TextHeight(ok)) / 2, ok, 0x000000);

@@ -23,7 +23,9 @@ struct Surface {
 
   Surface() = default;
   Surface(int w, int h, std::uint32_t fill = 0)
-      : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+      : width(w),
+        height(h),
+        pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
 
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }

@@ -29,13 +29,20 @@ constexpr IconArt kFolderArt = {
 
 std::uint32_t ArtColour(char c) {
   switch (c) {
-    case 'K': return 0xFF000000;
-    case 'W': return 0xFFFFFFFF;
-    case 'G': return 0xFF808080;
-    case 'L': return 0xFFC0C0C0;
-    case 'Y': return 0xFF00FFFF;  // 0xAABBGGRR: red + green
-    case 'O': return 0xFF008080;
-    default: return 0x00000000;
+    case 'K':
+      return 0xFF000000;
+    case 'W':
+      return 0xFFFFFFFF;
+    case 'G':
+      return 0xFF808080;
+    case 'L':
+      return 0xFFC0C0C0;
+    case 'Y':
+      return 0xFF00FFFF;  // 0xAABBGGRR: red + green
+    case 'O':
+      return 0xFF008080;
+    default:
+      return 0x00000000;
   }
 }
 
@@ -87,7 +94,7 @@ void BuildFileTypeIcons(ToolkitState& g) {
   if (!globs) return;
   const auto generic = GenericIcons();
   std::unordered_map<std::string, int> loaded;  // icon file -> handle, each picture loaded once
-  std::unordered_set<std::string> seen;          // globs2 lists the strongest match first
+  std::unordered_set<std::string> seen;         // globs2 lists the strongest match first
   std::string line;
   while (std::getline(globs, line)) {
     if (line.empty() || line[0] == '#') continue;

@@ -36,9 +36,15 @@ void InitToolkit() {
   g.initialised = true;
 }
 
-void SetGadgetDefaultColor(int slot, int value) { SetSchemeSlot(Toolkit().GadgetScheme, slot, value); }
-void SetWindowDefaultColor(int slot, int value) { SetSchemeSlot(Toolkit().WindowScheme, slot, value); }
-void SetMenuDefaultColor(int slot, int value) { SetSchemeSlot(Toolkit().MenuScheme, slot, value); }
+void SetGadgetDefaultColor(int slot, int value) {
+  SetSchemeSlot(Toolkit().GadgetScheme, slot, value);
+}
+void SetWindowDefaultColor(int slot, int value) {
+  SetSchemeSlot(Toolkit().WindowScheme, slot, value);
+}
+void SetMenuDefaultColor(int slot, int value) {
+  SetSchemeSlot(Toolkit().MenuScheme, slot, value);
+}
 
 void SetColorSlot(int slot, int value, ColorScheme* block) {
   SetSchemeSlot(block ? *block : Toolkit().GadgetScheme, slot, value);
