@@ -9,6 +9,7 @@
 
 #include "toolkit/core/record_list.h"
 #include "toolkit/core/screen_window.h"
+#include "toolkit/gadgets/gadget_list.h"
 #include "toolkit/menus/menu_records.h"
 #include "toolkit/toolkit.h"
 
@@ -61,6 +62,7 @@ struct ToolkitState {
   std::vector<int> ColorTable;     // 81 entries
   std::vector<int> TreeTable;      // 258 entries
 
+  detail::GadgetList GadgetList;                // creation order; items live in their gadget
   detail::RecordList<ScreenWindow> WindowList;  // opening order
   detail::RecordList<Menu> MenuList;
   std::list<MenuEntry> MenuEntryList;

@@ -1,0 +1,20 @@
+// The FileList gadget's directory reading, pattern matching, drives and navigation.
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/gadgets/gadget.h"
+
+namespace bevel::detail {
+
+// Reads the directory `text` into the items (or the drives when `text` is "").
+void FillFileList(Gadget& g);
+// Opens the entry at index: a drive, "..", or a sub-directory; a file changes nothing.
+void OpenFileListEntry(Gadget& g, int index);
+// 1 when name matches one of the ";"-separated wildcard patterns, 0 when not, 2 when the
+// pattern string is empty. Case-sensitive: callers pass both in lower case.
+int MatchPattern(std::string_view name, std::string_view patterns);
+// Rebuilds the toolkit's drive list from the mounted file systems.
+void ReadDrives();
+
+}  // namespace bevel::detail
