@@ -9,7 +9,8 @@ namespace bevel::detail {
 
 // BMP into an opaque surface (alpha false, top byte 0).
 bool LoadBmp(const std::string& utf8Path, Surface& out);
-// BMP or ICO (decided by content) into a surface; icons keep their transparency (alpha true).
+// BMP, ICO or PNG (decided by content) into a surface; icons and PNGs keep their transparency
+// (alpha true).
 bool LoadPicture(const std::string& utf8Path, Surface& out);
 // PNG into a surface: alpha true only when some pixel is not fully opaque (else top byte 0).
 // For comparing frames with reference pictures and for icons that hold PNG entries.

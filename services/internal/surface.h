@@ -37,6 +37,11 @@ struct Surface {
   std::uint32_t At(int x, int y) const { return Row(y)[x]; }
 };
 
+// A colour as stored on s: pictures with an alpha channel get opaque pixels.
+inline std::uint32_t StoredColour(const Surface& s, std::uint32_t colour) {
+  return (colour & 0xFFFFFF) | (s.alpha ? 0xFF000000u : 0u);
+}
+
 // True when a w x h surface may be created.
 inline bool ValidSurfaceSize(int w, int h) {
   return w > 0 && h > 0 && w <= kMaxSurfaceSide && h <= kMaxSurfaceSide;
