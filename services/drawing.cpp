@@ -29,7 +29,7 @@ bool Inverting() {
 void PutPixel(Surface& s, long long x, long long y, std::uint32_t colour) {
   if (x < 0 || y < 0 || x >= s.width || y >= s.height) return;
   std::uint32_t& p = s.At(static_cast<int>(x), static_cast<int>(y));
-  p = Inverting() ? (p ^ 0xFFFFFF) : colour;
+  p = Inverting() ? (p ^ 0xFFFFFF) : detail::StoredColour(s, colour);
 }
 
 void Rect(Surface& s, long long x, long long y, long long w, long long h, std::uint32_t colour) {

@@ -42,7 +42,7 @@ void FillRect(Surface& s, long long x, long long y, long long w, long long h,
               std::uint32_t colour) {
   const Rect r = ClipRect(s, x, y, w, h);
   if (r.Empty()) return;
-  const std::uint32_t c = colour & 0xFFFFFF;
+  const std::uint32_t c = StoredColour(s, colour);
   for (int yy = r.y0; yy < r.y1; ++yy) {
     std::uint32_t* row = s.Row(yy);
     std::fill(row + r.x0, row + r.x1, c);
@@ -86,7 +86,7 @@ void DrawScaled(Surface& dst, const Surface& src, long long x, long long y, long
     std::uint32_t* to = dst.Row(yy);
     for (int xx = r.x0; xx < r.x1; ++xx) {
       const int sx = static_cast<int>((xx - x) * src.width / w);
-      to[xx] = src.alpha ? Blend(to[xx], from[sx]) : (from[sx] & 0xFFFFFF);
+      to[xx] = StoredColour(dst, src.alpha ? Blend(to[xx], from[sx]) : from[sx]);
     }
   }
 }

@@ -52,7 +52,7 @@ void DrawTextOn(Surface& s, int font, int x, int y, std::string_view text, std::
   }
   const long long baseline = static_cast<long long>(y) + face->ascent;
   if (baseline - face->maxAbove >= s.height || baseline + face->maxBelow <= 0) return;
-  const std::uint32_t ink = colour & 0xFFFFFF;
+  const std::uint32_t ink = StoredColour(s, colour);
   // Advances are never negative, so once the pen is this far right no later glyph can show.
   const long long stop = static_cast<long long>(s.width) + face->maxLeftOverhang;
   long long pen = x;

@@ -112,6 +112,10 @@ void BuildFileTypeIcons(ToolkitState& g) {
       const auto found = generic.find(mime);
       if (found != generic.end()) file = IconFileFor(found->second);
     }
+    if (file.empty()) {
+      // The shared MIME rules: without a listed generic icon, "media/..." uses "media-x-generic".
+      file = IconFileFor(mime.substr(0, mime.find('/')) + "-x-generic");
+    }
     if (file.empty()) continue;
     auto [it, fresh] = loaded.try_emplace(file, 0);
     if (fresh) it->second = LoadImage(ANY_NUMBER, file);
