@@ -1,0 +1,13 @@
+// Text: a caption block without background or frame.
+#include "toolkit/render/draw_helpers.h"
+#include "toolkit/render/renderers.h"
+
+namespace bevel {
+
+void RenderText(Gadget& g, int x, int y, int, int text) {
+  int align = g.flags & (ALIGN_LEFT | ALIGN_RIGHT | ALIGN_CENTER);
+  if ((align & (ALIGN_RIGHT | ALIGN_CENTER)) == 0) align |= ALIGN_LEFT;
+  DrawTextBlock(x, y, g.width, g.height, g.text, align, text, true);
+}
+
+}  // namespace bevel

@@ -1,0 +1,33 @@
+// The renderer of each gadget type. DrawGadget opens nothing: it is called inside the frame's
+// drawing session with the gadget's font selected, transparent text, and its absolute corner
+// (x, y), face colour and text colour (the shadow colour when disabled).
+//
+// Renderers only draw; the few that must record what drawing found (the String caret's x, the
+// Date's part texts, the Calendar's picked day) say so where they do it.
+#pragma once
+
+#include "toolkit/gadgets/gadget.h"
+
+namespace bevel {
+
+// A colour slot of the gadget (ColorSlot 1..8), or the gadget scheme's when it is -1.
+int GadgetColour(const Gadget& g, int slot);
+
+// Draws the gadget at the window's client origin.
+void DrawGadget(Gadget& g, int originX, int originY);
+
+void RenderButton(Gadget& g, int x, int y, int face, int text);
+void RenderCheckBox(Gadget& g, int x, int y, int face, int text);
+void RenderOption(Gadget& g, int x, int y, int face, int text);
+void RenderSpin(Gadget& g, int x, int y, int face, int text);
+void RenderText(Gadget& g, int x, int y, int face, int text);
+void RenderColumnList(Gadget& g, int x, int y, int face, int text);
+void RenderProgressBar(Gadget& g, int x, int y, int face, int text);
+void RenderFrame3D(Gadget& g, int x, int y, int face, int text);
+void RenderTrackBar(Gadget& g, int x, int y, int face, int text);
+void RenderScrollBar(Gadget& g, int x, int y, int face, int text);
+void RenderHyperLink(Gadget& g, int x, int y, int face, int text);
+void RenderImageButton(Gadget& g, int x, int y, int face, int text);
+void RenderTree(Gadget& g, int x, int y, int face, int text);
+
+}  // namespace bevel
