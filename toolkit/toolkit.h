@@ -92,7 +92,6 @@ void SetEventCallback(EventCallback callback);
 // (0 = the screen itself).
 int CurrentGadgetListOwner();
 
-
 //-----------------------------------------------------------------------------
 // [SECTION] Gadget creation
 //-----------------------------------------------------------------------------
@@ -170,8 +169,7 @@ int CreateHyperLink(int number, int x, int y, int width, int height, std::string
 int CreateImageButton(int number, int x, int y, int width, int height, int image, int flags = 0);
 int CreateTree(int number, int x, int y, int width, int rows, int flags);
 // path: directory and pattern, e.g. "/home/user/*.txt;*.log"; "" shows the drives.
-int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path,
-                   int flags);
+int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
 // mask: "%dd.%mm.%yyyy" when empty; date 0: now.
 int CreateDate(int number, int x, int y, int width, int height, std::string_view mask = "",
                int date = 0, int flags = 0);
