@@ -15,9 +15,12 @@
 // [SECTION] Services (screen, drawing, sprites, images, input, fonts, dates, files)
 // [SECTION] Colour slots and schemes
 // [SECTION] Initialisation and defaults
+// [SECTION] The frame
 // [SECTION] Gadget creation
 // [SECTION] Gadget items and columns
 // [SECTION] Gadget state, text and attributes
+// [SECTION] Menus
+// [SECTION] Screen windows
 #pragma once
 
 #include <array>
@@ -91,6 +94,16 @@ void SetEventCallback(EventCallback callback);
 // The window that receives new gadgets and menus: the pending window, else the active one
 // (0 = the screen itself).
 int CurrentGadgetListOwner();
+
+//-----------------------------------------------------------------------------
+// [SECTION] The frame
+//-----------------------------------------------------------------------------
+
+// One frame of the toolkit; call once per frame after drawing the scene and before ShowFrame.
+// Reads keyboard and mouse, updates every gadget of the live window, draws it over the frozen
+// rest of the screen with its menus and the pointer, and returns the number of the gadget that
+// produced an event in this frame (0 none). MenuEvent and WindowEvent tell the rest.
+int GadgetEvent();
 
 //-----------------------------------------------------------------------------
 // [SECTION] Gadget creation
@@ -181,23 +194,36 @@ int CreateCalendar(int number, int x, int y, int width, int height, int date = 0
 //-----------------------------------------------------------------------------
 // Items of ColumnList, ComboBox, Tree and FileList gadgets, addressed by 0-based index.
 // Adding: position -1 appends; 0..count inserts before that index (the selection stays on the
-// same item); other positions append. Results: a non-zero item handle, 0 when nothing was added.
+// same item); any other position appends. Results: a non-zero item handle, 0 when nothing was
+// added (no such gadget, a type without items, or a FileList, whose items come from its
+// directory). A ComboBox with STRING_UPPER_CASE / STRING_LOWER_CASE converts added texts.
+// The other commands: 0 for a missing gadget or an index outside the items (nothing changes);
+// 1 when done, and 1 unchanged for a type the command does not serve.
 
 int AddGadgetItem(int number, int position, std::string_view text);
 int AddGadgetItemData(int number, int position, std::string_view text, int data);
 // level: tree depth, 0 for top-level nodes.
 int AddTreeItem(int number, int position, std::string_view text, int data, int level);
-// Adds a column to a ColumnList at left edge `left` (pixels from the list's left).
+// ColumnList only: appends the column entry "<left>L_<title>" CR to the specification (a CR in
+// the title is dropped, a negative edge counts as 0); left is in pixels from the list's left.
 int AddColumn(int number, std::string_view title, int left);
+// ColumnList, ComboBox, Tree.
 int SetItemText(int number, int index, std::string_view text);
+// "" for a missing gadget or index.
 std::string GetItemText(int number, int index);
+// 0 for a missing gadget or a type without items.
 int CountGadgetItems(int number);
-// Removes an item (a tree node with its whole subtree).
+// Removes an item (a tree node with its whole subtree). The selection stays on its item; when
+// that item goes, the one that takes its index is selected (the new last item past the end).
 int RemoveGadgetItem(int number, int index);
-// slot: COLOR_SPARE (8), COLOR_LIGHT (2, background) or COLOR_TEXT (3); -1 = the gadget's.
+// slot: COLOR_SPARE (8), COLOR_LIGHT (2, background) or COLOR_TEXT (3); colour -1 = the
+// gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
-// The low byte becomes the item's state bits; 0x10 selects, 0x400 collapses, 0x800 opens
-// (FileList navigation).
+// ColumnList, Tree, FileList. The low byte becomes the item's state bits (0x40, the directory
+// mark, is kept as it is); higher bits are requests: 0x10 selects (stored only with
+// LIST_MULTI_SELECT), 0x400 collapses, 0x800 opens (FileList navigation; the bits are not
+// written). A tree node without children cannot be expanded; an expanded one stays expanded
+// unless 0x400 asks otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
@@ -228,7 +254,9 @@ int GadgetExists(int number);
 // Each of x, y, width, height equal to -65535 stays; for list types height is a row count.
 int ResizeGadget(int number, int x, int y, int width, int height);
 inline constexpr int KEEP_VALUE = -65535;
-// Date and Calendar limits (0 = no limit); the date is clamped at once.
+// Date and Calendar limits as dates (0 or below = no limit; limits given the wrong way round
+// are swapped); the date is clamped at once and on every later SetGadgetState. Other types: 1,
+// nothing changes.
 int SetDateLimits(int number, int lower, int upper);
 // The record handle that event handlers receive; nullptr when there is no such gadget.
 Gadget* GadgetRecord(int number);
@@ -236,5 +264,123 @@ int RecordState(const Gadget* record);
 std::string RecordItemText(const Gadget* record, int index);
 // ColumnList: the 0-based column of the last click on a row or the header; other types 0.
 int ClickedColumn(const Gadget* record);
+
+//-----------------------------------------------------------------------------
+// [SECTION] Menus
+//-----------------------------------------------------------------------------
+// A menu is the menu bar of a window (or of the screen, window 0) or a pop-up menu. It belongs
+// to CurrentGadgetListOwner and lives until its window is closed. Entries are appended to the
+// current menu (the one created last): titles open a level (a drop-down, or a sub-menu inside
+// one), EndSubMenu closes it. A tab in a label puts the rest (the shortcut text) at the next
+// tab stop (SetTabWidth). Choices are read with MenuEvent after GadgetEvent.
+
+struct MenuEntry;  // one entry of a menu; its address is the entry handle
+struct Shortcut;   // one keyboard shortcut
+
+// Modifier bits added to a shortcut's scan code.
+inline constexpr int SHORTCUT_SHIFT = 0x10000;
+inline constexpr int SHORTCUT_CTRL = 0x20000;
+inline constexpr int SHORTCUT_ALT = 0x40000;
+
+// A menu bar for the current window, which becomes the current menu. number: 1 or more, or
+// ANY_NUMBER (a fresh unique handle). Result: the number, 0 when invalid or already used.
+int CreateMenu(int number);
+// As CreateMenu, but a pop-up menu: not drawn until ShowPopupMenu, closed by a choice or by a
+// click outside it.
+int CreatePopupMenu(int number);
+// Append a title / an item / an end-of-level marker / a separator bar to the current menu.
+// Result: the entry handle, nullptr when there is no current menu (nothing is appended).
+MenuEntry* AddMenuTitle(std::string_view text);
+// item: the number MenuEvent reports when this item is chosen.
+MenuEntry* AddMenuItem(int item, std::string_view text);
+MenuEntry* EndSubMenu();
+MenuEntry* AddMenuSeparator();
+// DisableMenuEntry on every entry of menu `menu` whose item number is `item`. 1 when the menu
+// exists, else 0.
+int DisableMenuItem(int menu, int item, int state);
+// state nonzero disables the entry (and removes its highlight), 0 enables it. These three
+// return 1, or 0 for a handle that is not (or no longer) an entry.
+int DisableMenuEntry(MenuEntry* entry, int state);
+int SetMenuItemText(MenuEntry* entry, std::string_view text);
+// ticked nonzero draws a check mark before the label.
+int SetMenuItemState(MenuEntry* entry, int ticked);
+// A shortcut: while key's scan code and the keys of its SHORTCUT_* bits are held (either Shift,
+// Ctrl or Alt key; other modifiers do not matter), MenuEvent reports `event` every frame.
+// window 0: in every window, else only while that window is active. nullptr for a missing
+// window.
+Shortcut* AddShortcut(int window, int key, int event);
+// Shows a pop-up menu with its top-left corner at (x, y); -1 takes the mouse's x or y.
+// 1, or 0 when there is no pop-up menu with this number.
+int ShowPopupMenu(int number, int x = -1, int y = -1);
+// Number of the last menu that is open (a bar with a drop-down, a shown pop-up); 0 when none.
+int OpenMenuNumber();
+// The height of a menu bar: 18 pixels.
+int MenuBarHeight();
+// What the menus produced in this frame: the event of the first held shortcut (of the active
+// window or window 0), else the item chosen with the mouse (the active window's menus before
+// the screen's); 0 when none.
+int MenuEvent();
+
+//-----------------------------------------------------------------------------
+// [SECTION] Screen windows
+//-----------------------------------------------------------------------------
+// Only the active window is live: it is drawn every frame over a frozen picture of the screen
+// as it looked before it became active (its backdrop). Opening or showing a window makes it
+// modal over everything before it; it becomes active at the second GadgetEvent after opening.
+// Closing or hiding it gives activity back to its owner (the window that was active, or about
+// to become active, when it opened). New gadgets and menus belong to the window opened last.
+
+// OpenWindowEx flags.
+inline constexpr int WINDOW_CENTERED = 0x1;        // centre on the screen when opened
+inline constexpr int WINDOW_CLOSE_BUTTON = 0x8;    // close button in the title bar
+inline constexpr int WINDOW_NO_BORDER = 0x10;      // else a 2-pixel bevel on every side
+inline constexpr int WINDOW_ESCAPE_CLOSES = 0x20;  // releasing Escape raises WINDOW_EVENT_CLOSE
+inline constexpr int WINDOW_NO_MAXIMIZE_BUTTON = 0x800;
+inline constexpr int WINDOW_MINIMIZE_ENABLED = 0x1000;   // implies the close button
+inline constexpr int WINDOW_MAXIMIZE_ENABLED = 0x10000;  // implies the close button
+inline constexpr int WINDOW_NO_MINIMIZE_BUTTON = 0x20000;
+inline constexpr int WINDOW_NO_TITLE_BAR = 0x100000;  // else a 20-pixel title bar
+inline constexpr int WINDOW_INTERNAL = 0x40000000;    // any number allowed (requesters)
+
+// WindowEvent results.
+inline constexpr int WINDOW_EVENT_CLOSE = 1;     // close button released over it, or Escape
+inline constexpr int WINDOW_EVENT_DRAGGING = 2;  // every frame while the title bar is dragged
+inline constexpr int WINDOW_EVENT_DRAGGED = 3;   // drag finished
+inline constexpr int WINDOW_EVENT_MAXIMIZE = 4;  // maximised or restored
+inline constexpr int WINDOW_EVENT_MINIMIZE = 5;  // minimised or restored
+inline constexpr int WINDOW_EVENT_MIN_SIZE = 6;  // enlarged to its minimum size when drawn
+
+// OpenWindowEx with flags 0.
+int OpenWindow(int number, int x, int y, int width, int height, std::string_view title);
+// Opens a window: (x, y) is its outer corner, width x height its content area. number: 1 or
+// more, or ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the
+// number (1 for an internal window numbered 0), 0 when the number is invalid or already used.
+// (0 also stands for the screen: a window numbered 0 never becomes active and owns nothing.)
+int OpenWindowEx(int number, int x, int y, int width, int height, std::string_view title,
+                 int flags);
+// Closes a window with its gadgets, menus and shortcuts; an active window's owner becomes
+// active at once. 1 when the window existed, else 0.
+int CloseWindow(int number);
+// hidden nonzero hides the window (activity goes to its owner), 0 shows it again above
+// everything (active two frames later). 1 when the window exists, else 0.
+int HideWindow(int number, int hidden);
+// The active window's event of this frame (WINDOW_EVENT_*); 0 when none or no window is active.
+int WindowEvent();
+// Content size, 0 for a missing window.
+int WindowWidth(int number);
+int WindowHeight(int number);
+// Size with border and title bar (a maximised window covers the screen, a minimised one shows
+// only its title bar); 0 for a missing window.
+int WindowOuterWidth(int number);
+int WindowOuterHeight(int number);
+// Moves the window's outer corner to (x, y) and gives its content area width x height;
+// KEEP_VALUE keeps a value. A maximised or minimised window is left as it is. 1 when the window
+// exists, else 0.
+int ResizeWindow(int number, int x, int y, int width, int height);
+// One slot (ColorSlot 1..8) of the window's own colour block; -1 returns it to the window
+// scheme. 1 when the window exists, else 0.
+int SetWindowColor(int number, int slot, int value);
+// 1 when a window with this number exists.
+int WindowExists(int number);
 
 }  // namespace bevel

@@ -7,28 +7,23 @@
 
 namespace bevel {
 
-// Window flags.
-inline constexpr int WINDOW_CENTERED = 0x1;
-inline constexpr int WINDOW_CLOSE_BUTTON = 0x8;
-inline constexpr int WINDOW_NO_BORDER = 0x10;
-inline constexpr int WINDOW_ESCAPE_CLOSES = 0x20;
-inline constexpr int WINDOW_NO_MAXIMIZE_BUTTON = 0x800;
-inline constexpr int WINDOW_MINIMIZE_ENABLED = 0x1000;
-inline constexpr int WINDOW_MAXIMIZE_ENABLED = 0x10000;
-inline constexpr int WINDOW_NO_MINIMIZE_BUTTON = 0x20000;
-inline constexpr int WINDOW_NO_TITLE_BAR = 0x100000;
-inline constexpr int WINDOW_INTERNAL = 0x40000000;
+// The WINDOW_* flags and WINDOW_EVENT_* values are public: see toolkit.h.
 
 struct ScreenWindow {
   int number = 0;    // >= 1, a unique handle for ANY_NUMBER, negative for internal windows
   int owner = 0;     // window active when this one opened or was shown again; 0 the screen
   int snapshot = 0;  // sprite grabbed at the end of every frame in which this window is active
-  int backdrop = 0;  // sprite drawn behind this window while it is active
-  int x = 0, y = 0;  // outer top-left corner on the screen
+  // Sprite drawn behind this window while it is active: the window's own copy of its owner's
+  // snapshot, taken when it becomes active (0 until then). Never shared, so releasing it
+  // cannot take a picture away from another window.
+  int backdrop = 0;
+  int x = 0, y = 0;           // outer top-left corner on the screen
   int width = 0, height = 0;  // inner size
   std::string title;
   int flags = 0;
-  int buttonState = 0;  // 0 none, 1 dragging, 2 close, 3 maximise, 4 minimise held
+  // Title-bar press: 0 none, 1 dragging, 2 close, 3 maximise, 4 minimise held over it; the
+  // negative of a button while held off it; -1 a press that began elsewhere (title_bar.cpp).
+  int buttonState = 0;
   int hidden = 0;
   int event = 0;      // window event of the current frame
   int sizeState = 0;  // 1 maximised, 2 minimised

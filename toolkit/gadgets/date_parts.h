@@ -19,10 +19,12 @@ void SetDatePart(DateParts& d, int partType, int value);
 int IsValidDatePart(const DateParts& d, int partType, int value, int partial);
 int DaysInMonth(const DateParts& d);
 int IsLeapYear(const DateParts& d);
+// Brings month, day, hour and minute into their ranges (1..12, 1..DaysInMonth, 0..23, 0..59).
 void ClampDateParts(DateParts& d);
 // Replaces the date by the lower or upper limit when it lies outside them.
 void ApplyDateLimits(Gadget& g);
-// A date value split into parts (seconds dropped), and back (0 seconds).
+// A date value split into parts (seconds dropped), and back (0 seconds; year -1, no date,
+// gives -1).
 DateParts SplitDate(int date);
 int JoinDate(const DateParts& d);
 // -1, 0, 1 comparing year, month, day, hour, minute in order.

@@ -5,15 +5,25 @@
 
 #include <array>
 
+#include "toolkit/core/frame_input.h"
 #include "toolkit/gadgets/gadget.h"
 
 namespace bevel::detail {
 
 using RenderFn = void (*)(Gadget& g, int x, int y, int face, int text);
+// The gadget under a held mouse button that took the press.
+using PressFn = void (*)(Gadget& g, const FrameInput& in);
+// A gadget that is not under the held button (or cannot take it).
+using ReleaseFn = void (*)(Gadget& g);
+// The per-frame update step while no button is held (the type's part of the update pass).
+using UpdateFn = void (*)(Gadget& g, const FrameInput& in);
 
 struct GadgetClass {
   const char* name;
-  RenderFn render;  // nullptr: the type draws nothing (yet)
+  RenderFn render;    // nullptr: draws nothing
+  PressFn press;      // nullptr: takes the press and does nothing
+  ReleaseFn release;  // nullptr: nothing to undo
+  UpdateFn update;    // nullptr: nothing to do
 };
 
 // Indexed by GadgetType; entry 0 is unused.

@@ -5,28 +5,30 @@
 namespace bevel::detail {
 
 // String and ComboBox, Date and Calendar draw with the text-entry and date renderers; until
-// those exist their entries draw nothing.
+// those exist their entries draw nothing. Text and Frame3D never take a press; a ProgressBar
+// takes it and does nothing.
 const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
-    {"", nullptr},
-    {"Button", RenderButton},
-    {"CheckBox", RenderCheckBox},
-    {"Option", RenderOption},
-    {"Spin", RenderSpin},
-    {"Text", RenderText},
-    {"ColumnList", nullptr /*RenderColumnList*/},
-    {"String", nullptr},
-    {"ProgressBar", RenderProgressBar},
-    {"ComboBox", nullptr},
-    {"Frame3D", nullptr /*RenderFrame3D*/},
-    {"TrackBar", nullptr /*RenderTrackBar*/},
-    {"ScrollBar", nullptr /*RenderScrollBar*/},
-    {"HyperLink", RenderHyperLink},
-    {"ImageButton", RenderImageButton},
-    {"Tree", nullptr /*RenderTree*/},
-    {"TreeList", nullptr /*RenderTree*/},
-    {"FileList", nullptr /*RenderColumnList*/},
-    {"Date", nullptr},
-    {"Calendar", nullptr},
+    //  name           render              press           release           update
+    {"", nullptr, nullptr, nullptr, nullptr},
+    {"Button", RenderButton, nullptr, nullptr, nullptr},
+    {"CheckBox", RenderCheckBox, nullptr, nullptr, nullptr},
+    {"Option", RenderOption, nullptr, nullptr, nullptr},
+    {"Spin", RenderSpin, nullptr, nullptr, nullptr},
+    {"Text", RenderText, nullptr, nullptr, nullptr},
+    {"ColumnList", nullptr, nullptr, nullptr, nullptr},
+    {"String", nullptr, nullptr, nullptr, nullptr},
+    {"ProgressBar", RenderProgressBar, nullptr, nullptr, nullptr},
+    {"ComboBox", nullptr, nullptr, nullptr, nullptr},
+    {"Frame3D", nullptr, nullptr, nullptr, nullptr},
+    {"TrackBar", nullptr, nullptr, nullptr, nullptr},
+    {"ScrollBar", nullptr, nullptr, nullptr, nullptr},
+    {"HyperLink", RenderHyperLink, nullptr, nullptr, nullptr},
+    {"ImageButton", RenderImageButton, nullptr, nullptr, nullptr},
+    {"Tree", nullptr, nullptr, nullptr, nullptr},
+    {"TreeList", nullptr, nullptr, nullptr, nullptr},
+    {"FileList", nullptr, nullptr, nullptr, nullptr},
+    {"Date", nullptr, nullptr, nullptr, nullptr},
+    {"Calendar", nullptr, nullptr, nullptr, nullptr},
 }};
 static_assert(kGadgetClasses.size() == kGadgetTypeCount + 1, "one entry per gadget type");
 

@@ -1,0 +1,182 @@
+// The FileList gadget: one directory's entries ("..", sub-directories, matching files, each
+// with an icon), or the drive list (the mounted file systems) when no directory is set.
+//
+// A directory text always ends in "/"; "" stands for the drive list. The whole directory is
+// read again on every fill: nothing is cached, so the list shows what is there now.
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "services/services.h"
+#include "toolkit/core/toolkit_state.h"
+#include "toolkit/gadgets/file_list.h"
+#include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/gadgets/items.h"
+
+namespace bevel::detail {
+namespace {
+
+constexpr char kParentEntry[] = "..";
+
+const char* DriveTypeName(int type) {
+  switch (type) {
+    case DRIVE_FIXED:
+      return "Lokaler Datentr\xE4ger";
+    case DRIVE_REMOVABLE:
+      return "Wechseldatentr\xE4ger";
+    case DRIVE_REMOTE:
+      return "Netzlaufwerk";
+    case DRIVE_CDROM:
+      return "CD-Laufwerk";
+    case DRIVE_RAMDISK:
+      return "RAM-Disk";
+    default:
+      return "Undefinierter Typ";
+  }
+}
+
+// "DATEN" and "daten" both read "Daten".
+std::string CapitalisedLabel(std::string_view label) {
+  std::string result = LowerCase(label);
+  if (!result.empty()) result[0] = UpperCase(result.substr(0, 1))[0];
+  return result;
+}
+
+// Ascending, ignoring case; names equal but for case keep a fixed order (by their bytes), so
+// the order never depends on the order the file system hands them out.
+void SortIgnoringCase(std::vector<std::string>& names) {
+  std::vector<std::pair<std::string, std::string>> keyed;
+  keyed.reserve(names.size());
+  for (std::string& name : names) keyed.emplace_back(LowerCase(name), std::move(name));
+  std::sort(keyed.begin(), keyed.end());
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
+}
+
+// Extension (".txt", lower case) -> icon; a later entry of the icon list wins.
+std::unordered_map<std::string, int> IconsByExtension() {
+  const ToolkitState& g = Toolkit();
+  std::unordered_map<std::string, int> icons;
+  for (const FileTypeIcon& entry : g.FileTypeIconList) icons[entry.extension] = entry.icon;
+  return icons;
+}
+
+int FileIconFor(const std::string& name, const std::unordered_map<std::string, int>& icons) {
+  const ToolkitState& g = Toolkit();
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos) return g.FileIcon;
+  const auto found = icons.find(LowerCase(std::string_view(name).substr(dot)));
+  return found == icons.end() ? g.FileIcon : found->second;
+}
+
+void AppendEntry(Gadget& gadget, const std::string& text, int icon, int state) {
+  if (AddItem(gadget, -1, text, icon, -1) != 0) gadget.items.back().itemState = state;
+}
+
+// Reads the directory `text` into the scratch name lists; false when it cannot be examined.
+bool ReadDirectory(const Gadget& gadget) {
+  ToolkitState& g = Toolkit();
+  const int listing = OpenListing(ANY_NUMBER, gadget.text, "");
+  if (listing == 0) return false;
+  g.DirNameList.clear();
+  g.FileNameList.clear();
+  while (NextListingEntry(listing) != 0) {
+    std::string name = ListingEntryName(listing);
+    if (name == "." || name == kParentEntry) continue;
+    const int kind = ListingEntryKind(listing);
+    if (kind == ENTRY_DIRECTORY) {
+      if ((gadget.flags & FILES_NO_SUBDIRS) == 0) g.DirNameList.push_back(std::move(name));
+    } else if (kind == ENTRY_FILE && (gadget.flags & FILES_DIRS_ONLY) == 0) {
+      if (MatchPattern(LowerCase(name), gadget.extraText) != 0) {
+        g.FileNameList.push_back(std::move(name));
+      }
+    }
+  }
+  CloseListing(listing);
+  if (gadget.flags & FILES_SORTED) {
+    SortIgnoringCase(g.DirNameList);
+    SortIgnoringCase(g.FileNameList);
+  }
+  return true;
+}
+
+void AppendDirectoryItems(Gadget& gadget) {
+  const ToolkitState& g = Toolkit();
+  if ((gadget.flags & FILES_NO_PARENT) == 0) {
+    AppendEntry(gadget, kParentEntry, g.FolderIcon, ITEM_DIRECTORY);
+  }
+  for (const std::string& name : g.DirNameList) {
+    AppendEntry(gadget, name, g.FolderIcon, ITEM_DIRECTORY);
+  }
+  if (g.FileNameList.empty()) return;
+  const auto icons = IconsByExtension();
+  for (const std::string& name : g.FileNameList) {
+    AppendEntry(gadget, name, FileIconFor(name, icons), 0);
+  }
+}
+
+void AppendDriveItems(Gadget& gadget) {
+  ReadDrives();
+  const ToolkitState& g = Toolkit();
+  for (const DriveRecord& drive : g.DirEntryList) {
+    AppendEntry(gadget, drive.driveText, drive.driveIcon, ITEM_DIRECTORY);
+  }
+}
+
+}  // namespace
+
+void FillFileList(Gadget& gadget) {
+  ClearGadgetItems(gadget);
+  // A directory that vanished or cannot be read turns into the drive list.
+  if (!gadget.text.empty() && !ReadDirectory(gadget)) gadget.text.clear();
+  if (!gadget.text.empty()) {
+    AppendDirectoryItems(gadget);
+  } else if ((gadget.flags & FILES_NO_SUBDIRS) == 0) {
+    AppendDriveItems(gadget);
+  }
+}
+
+void OpenFileListEntry(Gadget& gadget, int index) {
+  const ToolkitState& g = Toolkit();
+  if (index < 0 || index >= static_cast<int>(gadget.items.size())) return;
+  if (gadget.text.empty()) {
+    // The drive list's items are DirEntryList in order.
+    if (index >= static_cast<int>(g.DirEntryList.size())) return;
+    gadget.text = g.DirEntryList[static_cast<std::size_t>(index)].driveRoot;
+  } else {
+    const GadgetItem& item = gadget.items[static_cast<std::size_t>(index)];
+    if ((item.itemState & ITEM_DIRECTORY) == 0) return;  // a file: nothing to open
+    if (item.itemText == kParentEntry) {
+      // "/a/b/" becomes "/a/"; "/" becomes "", the drive list.
+      const std::string_view withoutSeparator =
+          std::string_view(gadget.text).substr(0, gadget.text.size() - 1);
+      gadget.text = std::string(DirectoryPart(withoutSeparator));
+    } else {
+      gadget.text += item.itemText + "/";
+    }
+  }
+  FillFileList(gadget);
+}
+
+void ReadDrives() {
+  ToolkitState& g = Toolkit();
+  g.DirEntryList.clear();
+  for (const std::string& root : DriveRoots()) {
+    DriveRecord drive;
+    drive.driveRoot = root;
+    drive.driveType = DriveType(root);
+    drive.driveTypeName = DriveTypeName(drive.driveType);
+    drive.driveLabel = CapitalisedLabel(DriveLabel(root));
+    // "/media/stick/" reads as "/media/stick"; the root itself stays "/".
+    const std::string shown =
+        root.size() > 1 && root.back() == '/' ? root.substr(0, root.size() - 1) : root;
+    drive.driveText = drive.driveLabel.empty()
+                          ? drive.driveTypeName + " (" + shown + ")"
+                          : drive.driveLabel + " (" + drive.driveTypeName + " " + shown + ")";
+    drive.driveIcon = g.FolderIcon;
+    g.DirEntryList.push_back(std::move(drive));
+  }
+}
+
+}  // namespace bevel::detail
