@@ -1,4 +1,8 @@
 // Records of menus, their entries and keyboard shortcuts.
+//
+// A menu's content is the run of MenuEntryList entries whose `menu` is that record, read in list
+// order with a depth counter: a title opens a level, an end-of-level marker closes it. The bar
+// shows the titles and items at depth 0; a title's drop-down shows the entries of its level.
 #pragma once
 
 #include <string>
@@ -21,6 +25,9 @@ struct Menu {
   int popupX = 0, popupY = 0;
   int shown = 0;  // pop-up menu shown
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};
+  // 1 for the menu that receives new entries: the one created last, while it exists. Kept in
+  // the record so that removing that menu leaves no current menu behind.
+  int current = 0;
 };
 
 // Entry kinds.
@@ -35,22 +42,17 @@ inline constexpr int ENTRY_DISABLED = 0x2;
 inline constexpr int ENTRY_HIGHLIGHTED = 0x4;
 
 struct MenuEntry {
-  Menu* menu = nullptr;  // owning menu
+  Menu* menu = nullptr;  // owning menu; the entry is removed together with it
   int kind = 0;
   int flags = 0;
   std::string text;  // label; a tab separates the shortcut text
   int item = 0;      // item number (items only)
 };
 
-// Modifier bits of a shortcut key.
-inline constexpr int SHORTCUT_SHIFT = 0x10000;
-inline constexpr int SHORTCUT_CTRL = 0x20000;
-inline constexpr int SHORTCUT_ALT = 0x40000;
-
 struct Shortcut {
   int event = 0;   // the number MenuEvent returns
   int window = 0;  // 0: active in every window
-  int key = 0;     // scan code plus modifier bits
+  int key = 0;     // scan code plus the SHORTCUT_* modifier bits
 };
 
 }  // namespace bevel
