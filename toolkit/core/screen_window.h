@@ -11,7 +11,7 @@ namespace bevel {
 
 struct ScreenWindow {
   int number = 0;    // >= 1, a unique handle for ANY_NUMBER, negative for internal windows
-  int owner = 0;     // window active when this one opened or was shown again; 0 the screen
+  int owner = 0;     // window active (or about to be) when this one opened or was shown; 0 screen
   int snapshot = 0;  // sprite grabbed at the end of every frame in which this window is active
   // Sprite drawn behind this window while it is active: the window's own copy of its owner's
   // snapshot, taken when it becomes active (0 until then). Never shared, so releasing it
