@@ -1,0 +1,73 @@
+// The keyboard editor of the focused text field (String, editable ComboBox, Date) and the
+// update-pass step that runs it once per frame with the auto-repeat.
+//
+// The editor works on byte strings; a multi-line String separates its lines with byte 10.
+// There is no clipboard, undo or overwrite mode: typing always inserts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "toolkit/core/screen_window.h"
+#include "toolkit/gadgets/gadget.h"
+#include "toolkit/text/key_mapping.h"
+
+namespace bevel::detail {
+
+// What one editor call did.
+struct KeyEdit {
+  std::string text;      // the field's new text; the caller stores it
+  int keyCode = 0;       // the key acted on (also left in LastEditKey), even when a handler
+                         // cancelled its command; 0 none
+  bool acted = false;    // a step acted on the field (an Alt + digits character does, though
+                         // its key code is 0)
+  bool removed = false;  // a handler deleted the field (closed its window): do not touch it
+  // The update pass restarts the repeat wait and reports the gadget when this is true.
+  bool Handled() const { return keyCode != 0 || acted; }
+};
+
+// Edits the focused `field` with this frame's keys, at most one character or one command:
+// typing (replacing the selection, refused beyond `maximum` characters, per line in a
+// multi-line String; maximum < 0 no limit), Backspace, Delete, the arrows, Home and End (with
+// Shift to select, Ctrl for the whole text), Enter, and Tab / Shift+Tab to the next or previous
+// text field of the same window. Every command but Tab is first offered to the handlers as
+// event kind 10 (a KeyInfo); Tab raises kind 11 on the field that gains the focus and 12 on the
+// one that loses it.
+//
+// `text` is the field's text; `flags` its flags. Positions stored in the field beyond the text
+// are clamped first and a caret of -1 takes the anchor's place, so any stored values are safe.
+// A String or ComboBox without a cursor (selectionStart -1) is left alone. A Date's date parts are
+// edited by DateKeyEditor. `field` must be a record of the gadget list: handlers may move the
+// cursor or close the field's window while they run, so the editor looks the field up after every
+// notification and stops when it is gone (KeyEdit::removed).
+// The caller has a drawing session open (the frame function does): the horizontal scroll
+// measures the text in the field's font. Also sets LastEditKey.
+KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view text, int flags,
+                  int maximum);
+
+// The width in pixels inside which the caret is kept by the horizontal scroll: the field less
+// its frame and margins (9), and for a ComboBox less its drop button (15) and its image column
+// (16, LIST_IMAGES). Computed from the record, so callers pass no width.
+int TextAreaWidth(const Gadget& field);
+
+// One frame of a String or of a ComboBox with a cursor in the gadget update pass: a pending
+// click (state 2 to 4) raises kind 2 and the state becomes 1; while the repeat wait runs,
+// nothing else happens (it ends early when the key is released); then KeyEditor runs (unless
+// disabled) and, when it handled a key, the wait restarts (2 x FramesPerTenth frames, a sixth of
+// that while the same key stays held), the caret shows at once and the field becomes
+// EventGadget. A field without the focus (state 0), or a ComboBox in list mode, is left alone.
+void UpdateTextField(Gadget& field, const ScreenWindow* window);
+
+// What DateKeyEditor did.
+struct DateKeyStep {
+  bool acted = false;  // a step acted on the date
+  int keyCode = 0;     // the key of the command it announced (even if cancelled); 0 none
+};
+
+// The Date gadget's share of the editor: the typed digit and Backspace, Delete, the arrows,
+// Home and End act on the selected date part. Called by KeyEditor for a Date after the key
+// mapping (typed: its character, possibly vetoed already, and key); Enter and Tab stay with
+// KeyEditor. Date part editing is not in yet: this acts on nothing.
+DateKeyStep DateKeyEditor(const ScreenWindow* window, Gadget& date, const KeyChar& typed);
+
+}  // namespace bevel::detail
