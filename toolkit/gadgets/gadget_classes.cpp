@@ -1,5 +1,6 @@
 // The per-type table of gadget behaviour.
 #include "toolkit/gadgets/gadget_class.h"
+#include "toolkit/core/press_handling.h"
 #include "toolkit/render/renderers.h"
 
 namespace bevel::detail {
@@ -10,25 +11,25 @@ namespace bevel::detail {
 const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
     //  name           render              press           release           update
     {"", nullptr, nullptr, nullptr, nullptr},
-    {"Button", RenderButton, nullptr, nullptr, nullptr},
-    {"CheckBox", RenderCheckBox, nullptr, nullptr, nullptr},
-    {"Option", RenderOption, nullptr, nullptr, nullptr},
-    {"Spin", RenderSpin, nullptr, nullptr, nullptr},
+    {"Button", RenderButton, PressButton, ReleaseButton, nullptr},
+    {"CheckBox", RenderCheckBox, PressCheckBox, ReleaseCheckBox, nullptr},
+    {"Option", RenderOption, PressCheckBox, ReleaseCheckBox, nullptr},
+    {"Spin", RenderSpin, PressSpin, ReleaseIdle, nullptr},
     {"Text", RenderText, nullptr, nullptr, nullptr},
-    {"ColumnList", nullptr, nullptr, nullptr, nullptr},
-    {"String", nullptr, nullptr, nullptr, nullptr},
+    {"ColumnList", RenderColumnList, PressList, ReleaseList, nullptr},
+    {"String", nullptr, PressString, nullptr, nullptr},
     {"ProgressBar", RenderProgressBar, nullptr, nullptr, nullptr},
-    {"ComboBox", nullptr, nullptr, nullptr, nullptr},
-    {"Frame3D", nullptr, nullptr, nullptr, nullptr},
-    {"TrackBar", nullptr, nullptr, nullptr, nullptr},
-    {"ScrollBar", nullptr, nullptr, nullptr, nullptr},
-    {"HyperLink", RenderHyperLink, nullptr, nullptr, nullptr},
-    {"ImageButton", RenderImageButton, nullptr, nullptr, nullptr},
-    {"Tree", nullptr, nullptr, nullptr, nullptr},
-    {"TreeList", nullptr, nullptr, nullptr, nullptr},
-    {"FileList", nullptr, nullptr, nullptr, nullptr},
-    {"Date", nullptr, nullptr, nullptr, nullptr},
-    {"Calendar", nullptr, nullptr, nullptr, nullptr},
+    {"ComboBox", nullptr, PressComboBox, ReleaseDropDown, nullptr},
+    {"Frame3D", RenderFrame3D, nullptr, nullptr, nullptr},
+    {"TrackBar", RenderTrackBar, PressTrackBar, ReleaseTrackBar, nullptr},
+    {"ScrollBar", RenderScrollBar, PressScrollBar, ReleaseScrollBar, nullptr},
+    {"HyperLink", RenderHyperLink, PressHyperLink, ReleaseIdle, nullptr},
+    {"ImageButton", RenderImageButton, PressButton, ReleaseButton, nullptr},
+    {"Tree", RenderTree, PressTree, ReleaseTree, nullptr},
+    {"TreeList", RenderTree, PressTree, ReleaseTree, nullptr},
+    {"FileList", RenderColumnList, PressList, ReleaseList, nullptr},
+    {"Date", nullptr, PressDate, ReleaseDropDown, nullptr},
+    {"Calendar", nullptr, PressCalendar, ReleaseIdle, nullptr},
 }};
 static_assert(kGadgetClasses.size() == kGadgetTypeCount + 1, "one entry per gadget type");
 

@@ -32,8 +32,12 @@ ListFrame DrawListFrame(const Gadget& g, int x, int y, int w, int h, int face, i
 void DrawItemCheckBox(int ox, int oy, int itemState, int face, int text);
 
 // Converts a computed coordinate to int; values far off any surface are pinned so the
-// conversion is defined.
+// conversion, and sums of a few such values, stay defined. Renderers pin the corner and size
+// they are given this way too: a record's fields may hold any int.
 int PinToInt(double v);
 int PinToInt(long long v);
+inline int PinToInt(int v) {
+  return PinToInt(static_cast<long long>(v));
+}
 
 }  // namespace bevel::detail

@@ -1,0 +1,155 @@
+// ColumnList and FileList: a sunken box with an optional header of column titles, rows of 14
+// pixels with one text cell per column, an optional check box and image per row, and the
+// built-in scroll bar.
+//
+// Only the visible rows are touched: items are addressed by position, so a list of 100,000
+// items costs what a list of ten costs.
+#include <algorithm>
+#include <string_view>
+
+#include "services/services.h"
+#include "toolkit/render/draw_helpers.h"
+#include "toolkit/render/list_parts.h"
+#include "toolkit/render/renderers.h"
+
+namespace bevel {
+namespace {
+
+constexpr int kCheckColumn = 14;
+constexpr int kImageColumn = 16;
+constexpr int kImageSize = 14;
+// Columns past the 255th added one are not drawn, which bounds the loop for any record.
+constexpr int kMaxExtraColumns = 255;
+constexpr long long kMaxEdge = 1000000;
+
+// One entry of the columns string: "<left><letter>_<title>" ended by CR.
+struct ColumnEntry {
+  int left = 0;
+  char align = 0;  // 'L', 'R', anything else centred
+  std::string_view title;
+};
+
+// Leading decimal number with an optional sign; anything after it is ignored, no digits give 0.
+int LeadingNumber(std::string_view s) {
+  std::size_t p = 0;
+  const bool negative = !s.empty() && s[0] == '-';
+  if (negative || (!s.empty() && s[0] == '+')) p = 1;
+  long long v = 0;
+  for (; p < s.size() && s[p] >= '0' && s[p] <= '9'; ++p) {
+    v = std::min(v * 10 + (s[p] - '0'), kMaxEdge);
+  }
+  return static_cast<int>(negative ? -v : v);
+}
+
+// Reads the entry at pos and moves pos past its CR. A missing entry reads as left 0, no title.
+ColumnEntry ReadColumnEntry(std::string_view columns, std::size_t& pos) {
+  ColumnEntry e;
+  if (pos >= columns.size()) return e;
+  const std::size_t end = std::min(columns.find('\r', pos), columns.size());
+  const std::string_view entry = columns.substr(pos, end - pos);
+  pos = end + 1;
+  const std::size_t bar = entry.find('_');
+  const std::string_view head = entry.substr(0, bar);
+  if (bar != std::string_view::npos) e.title = entry.substr(bar + 1);
+  if (!head.empty()) {
+    e.align = head.back();
+    e.left = LeadingNumber(head.substr(0, head.size() - 1));
+  }
+  return e;
+}
+
+// Field `index` (0-based) of a row's text split at LF; "" when the row has fewer fields.
+std::string_view Cell(std::string_view text, int index) {
+  std::size_t start = 0;
+  for (int k = 0; k < index; ++k) {
+    const std::size_t lf = text.find('\n', start);
+    if (lf == std::string_view::npos) return {};
+    start = lf + 1;
+  }
+  const std::size_t end = std::min(text.find('\n', start), text.size());
+  return text.substr(start, end - start);
+}
+
+// Horizontal offset of a text of width `width` in a column `span` pixels wide; `pad` is the
+// left padding of "L" and `rightPad` the right padding of "R". Centring has its own formula.
+int AlignOffset(char align, int span, int width, int pad, int rightPad) {
+  if (align == 'L') return pad;
+  if (align == 'R') return span - width - rightPad;
+  return (span - width + 2) / 2;
+}
+
+}  // namespace
+
+void RenderColumnList(Gadget& g, int x, int y, int face, int text) {
+  x = detail::PinToInt(x), y = detail::PinToInt(y);
+  const int w = detail::PinToInt(g.width), h = detail::PinToInt(g.height);
+  const int hdr = (g.flags & LIST_NO_HEADER) ? 0 : 1;
+  const int itemCount = static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
+  const detail::ListFrame frame = detail::DrawListFrame(g, x, y, w, h, face, text, itemCount, hdr,
+                                                        (g.flags & LIST_ALWAYS_SCROLLBAR) != 0);
+
+  const int cc = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
+  const int ic = (g.flags & LIST_IMAGES) ? kImageColumn : 0;
+  const bool multi = (g.flags & LIST_MULTI_SELECT) != 0;
+  const int lineHeight = TextHeight(" ");
+  const int cellDy = (detail::kRowHeight - lineHeight) / 2;
+  const int selection = GadgetColour(g, COLOR_SELECTION);
+  const int highlight = GadgetColour(g, COLOR_HIGHLIGHT);
+
+  // Visible items i: topItem < i <= topItem + rows (1-based), in 64 bits so no field overflows.
+  const long long first = std::max<long long>(static_cast<long long>(g.topItem) + 1, 1);
+  const long long last = std::min<long long>(static_cast<long long>(g.topItem) + g.rows, itemCount);
+  const auto rowTop = [&](long long i) {
+    return detail::PinToInt(y + 2 + (i - g.topItem + hdr - 1) * detail::kRowHeight);
+  };
+  const auto isSelected = [&](long long i, const GadgetItem& item) {
+    return (i == g.value && !multi) || (item.itemState & ITEM_SELECTED) != 0;
+  };
+
+  const int columns = std::clamp(g.columnCount, 0, kMaxExtraColumns);
+  std::size_t columnPos = 0;
+  ColumnEntry entry = ReadColumnEntry(g.columns, columnPos);
+  for (int c = 0; c <= columns; ++c) {
+    const bool lastColumn = c == columns;
+    const ColumnEntry next = lastColumn ? ColumnEntry{} : ReadColumnEntry(g.columns, columnPos);
+    const int left = entry.left + cc;
+    const int right = lastColumn ? w - frame.margin : next.left + cc;
+    const int span = right - left;
+
+    if (hdr) {
+      const int p = g.pressedColumn == c + 1 ? 1 : 0;
+      DrawBevel(x + left + 2, y + 2, span, detail::kRowHeight, BEVEL_THIN | (p ? BEVEL_SUNKEN : 0),
+                face);
+      const int tw = entry.align == 'L' ? 0 : RichTextWidth(entry.title);
+      const int offset = AlignOffset(entry.align, span, tw, 5, 4);
+      DrawRichText(x + left + offset + p + 1, y + 8 - lineHeight / 2 + p, entry.title, text);
+    }
+
+    for (long long i = first; i <= last; ++i) {
+      const GadgetItem& item = g.items[static_cast<std::size_t>(i - 1)];
+      const int top = rowTop(i);
+      const bool selected = isSelected(i, item);
+      if (c == 0) {
+        if (cc) detail::DrawItemCheckBox(x, top + 1, item.itemState, face, text);
+        const int background = selected ? selection : item.itemColors[1];
+        if (selected || background != -1) {
+          Box(x + cc + 2, top, w - frame.margin - cc, detail::kRowHeight, background);
+        }
+        if (ic && item.itemData != 0) {
+          DrawImage(item.itemData, x + cc + 4, top, kImageSize, kImageSize);
+        }
+      }
+      const std::string_view cell = Cell(item.itemText, c);
+      const int width = entry.align == 'L' ? 0 : RichTextWidth(cell);
+      int offset = AlignOffset(entry.align, span, width, 4, 3);
+      if (c == 0) offset += ic;
+      const int colour = selected                   ? highlight
+                         : item.itemColors[2] != -1 ? item.itemColors[2]
+                                                    : text;
+      DrawRichText(x + left + offset + 1, top + cellDy, cell, colour);
+    }
+    entry = next;
+  }
+}
+
+}  // namespace bevel
