@@ -79,7 +79,9 @@ class Windows : public ::testing::Test {
   }
   static ScreenWindow& Rec(int n) { return *Toolkit().WindowList.Find(n); }
   static int At(int x, int y) { return headless::Pixel(x, y); }
-  static detail::Rect Button(int n, int button) { return detail::TitleButtonRect(Rec(n), button); }
+  static detail::ScreenRect Button(int n, int button) {
+    return detail::TitleButtonRect(Rec(n), button);
+  }
   static int CentreX(int n, int button) { return Button(n, button).x + 8; }
   static int CentreY(int n, int button) { return Button(n, button).y + 7; }
   static int TitleWidth(const std::string& title) {
@@ -344,7 +346,7 @@ TEST_F(Windows, MinimumSizeGrowsTheWindowAndReportsIt) {
 }
 
 // Glyph pixels as offsets from the button's corner, and pixels around them that stay face.
-void ExpectGlyph(const detail::Rect& r, std::initializer_list<std::pair<int, int>> ink,
+void ExpectGlyph(const detail::ScreenRect& r, std::initializer_list<std::pair<int, int>> ink,
                  std::initializer_list<std::pair<int, int>> face, int colour) {
   for (const auto& [dx, dy] : ink)
     EXPECT_EQ(headless::Pixel(r.x + dx, r.y + dy), colour) << dx << "," << dy;
@@ -390,7 +392,7 @@ TEST_F(Windows, TitleButtonsActOnlyWhenReleasedOverThem) {
   OpenWindowEx(1, 100, 100, 200, 100, "A", WINDOW_CLOSE_BUTTON);
   Frames(2);
   const int cx = CentreX(1, kClose), cy = CentreY(1, kClose);
-  const detail::Rect c = Button(1, kClose);
+  const detail::ScreenRect c = Button(1, kClose);
   Run({{cx, cy, true}, {cx, cy, true}});
   EXPECT_EQ(At(c.x, c.y), kDarkEdge) << "held over it: sunken";
   // Off the button onto the title bar: raised again, and no drag starts.

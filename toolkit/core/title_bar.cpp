@@ -34,14 +34,14 @@ constexpr int kTitleButtons[] = {TITLE_CLOSE, TITLE_MAXIMIZE, TITLE_MINIMIZE};
 
 // The part of a title button that reacts: its face inside the bevel's outer edge.
 bool OverButton(const ScreenWindow& w, int button, int mx, int my) {
-  const Rect r = TitleButtonRect(w, button);
-  return Rect{r.x + 1, r.y + 1, r.w - 2, r.h - 2}.Contains(mx, my);
+  const ScreenRect r = TitleButtonRect(w, button);
+  return ScreenRect{r.x + 1, r.y + 1, r.w - 2, r.h - 2}.Contains(mx, my);
 }
 
 // Where a press starts a drag: the title bar with the border's top rows.
 bool OverDragArea(const ScreenWindow& w, int mx, int my) {
   const int b = BorderSize(w);
-  return Rect{w.x + 1, w.y + 1, OuterWidth(w) - 2, b + kTitleBarHeight}.Contains(mx, my);
+  return ScreenRect{w.x + 1, w.y + 1, OuterWidth(w) - 2, b + kTitleBarHeight}.Contains(mx, my);
 }
 
 // The first frame of a press decides what it belongs to.

@@ -68,7 +68,7 @@ std::span<const Stroke> GlyphOf(const ScreenWindow& w, int button) {
 
 void DrawTitleButton(const ScreenWindow& w, int button, int face, int glyphColour) {
   if (!TitleButtonShown(w, button)) return;
-  const Rect r = TitleButtonRect(w, button);
+  const ScreenRect r = TitleButtonRect(w, button);
   const bool pressed = w.buttonState == button;
   DrawBevel(r.x, r.y, r.w, r.h, pressed ? BEVEL_SUNKEN : 0, face);
   // A greyed glyph takes the gadgets' disabled colour, like every other disabled control.
@@ -100,7 +100,7 @@ void DrawWindowFrame(ScreenWindow& w) {
   }
   if (!HasTitleBar(w)) return;
 
-  const Rect title = TitleBarRect(w);
+  const ScreenRect title = TitleBarRect(w);
   Box(title.x, title.y, title.w, title.h, bar);
   DrawRichText(w.x + b + 4, w.y + b + (kTitleBarHeight - TextHeight(" ")) / 2, w.title, titleText);
   DrawTitleButton(w, TITLE_CLOSE, face, glyph);

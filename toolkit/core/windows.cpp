@@ -93,7 +93,7 @@ int OuterHeight(const ScreenWindow& w) {
   return w.height + 2 * b + (HasTitleBar(w) ? kTitleBarHeight : 0);
 }
 
-Rect TitleBarRect(const ScreenWindow& w) {
+ScreenRect TitleBarRect(const ScreenWindow& w) {
   const int b = BorderSize(w);
   return {w.x + b + 1, w.y + b + 1, OuterWidth(w) - 2 * b - 2, kTitleBarHeight - 1};
 }
@@ -120,7 +120,7 @@ bool TitleButtonEnabled(const ScreenWindow& w, int button) {
   return true;
 }
 
-Rect TitleButtonRect(const ScreenWindow& w, int button) {
+ScreenRect TitleButtonRect(const ScreenWindow& w, int button) {
   const int b = BorderSize(w);
   const int right = w.x + OuterWidth(w) - b;
   int offset = 19;  // close

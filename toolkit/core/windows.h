@@ -28,7 +28,8 @@ inline constexpr int TITLE_CLOSE = 2;
 inline constexpr int TITLE_MAXIMIZE = 3;
 inline constexpr int TITLE_MINIMIZE = 4;
 
-struct Rect {
+// (Named apart from the services' own Rect: both live in bevel::detail.)
+struct ScreenRect {
   int x = 0, y = 0, w = 0, h = 0;
   bool Contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
 };
@@ -42,13 +43,13 @@ bool IsMinimised(const ScreenWindow& w);
 int OuterWidth(const ScreenWindow& w);
 int OuterHeight(const ScreenWindow& w);
 // The title bar's coloured area (inside the border, 19 high).
-Rect TitleBarRect(const ScreenWindow& w);
+ScreenRect TitleBarRect(const ScreenWindow& w);
 // Drawn: the button has a place in the title bar (greyed when not enabled).
 bool TitleButtonShown(const ScreenWindow& w, int button);
 // Shown and reacting to the mouse.
 bool TitleButtonEnabled(const ScreenWindow& w, int button);
 // The 16 x 14 button (TITLE_CLOSE, TITLE_MAXIMIZE, TITLE_MINIMIZE).
-Rect TitleButtonRect(const ScreenWindow& w, int button);
+ScreenRect TitleButtonRect(const ScreenWindow& w, int button);
 // Where the window's gadget coordinates start; hasMenuBar adds the 18-pixel menu bar.
 void ContentOrigin(const ScreenWindow& w, bool hasMenuBar, int& x, int& y);
 

@@ -1,6 +1,7 @@
 // The per-type table of gadget behaviour.
-#include "toolkit/gadgets/gadget_class.h"
 #include "toolkit/core/press_handling.h"
+#include "toolkit/gadgets/gadget_class.h"
+#include "toolkit/gadgets/update_pass.h"
 #include "toolkit/render/renderers.h"
 
 namespace bevel::detail {
@@ -11,25 +12,25 @@ namespace bevel::detail {
 const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
     //  name           render              press           release           update
     {"", nullptr, nullptr, nullptr, nullptr},
-    {"Button", RenderButton, PressButton, ReleaseButton, nullptr},
-    {"CheckBox", RenderCheckBox, PressCheckBox, ReleaseCheckBox, nullptr},
-    {"Option", RenderOption, PressCheckBox, ReleaseCheckBox, nullptr},
-    {"Spin", RenderSpin, PressSpin, ReleaseIdle, nullptr},
+    {"Button", RenderButton, PressButton, ReleaseButton, UpdateButton},
+    {"CheckBox", RenderCheckBox, PressCheckBox, ReleaseCheckBox, UpdateCheckBox},
+    {"Option", RenderOption, PressCheckBox, ReleaseCheckBox, UpdateOption},
+    {"Spin", RenderSpin, PressSpin, ReleaseIdle, UpdateSpin},
     {"Text", RenderText, nullptr, nullptr, nullptr},
-    {"ColumnList", RenderColumnList, PressList, ReleaseList, nullptr},
-    {"String", nullptr, PressString, nullptr, nullptr},
+    {"ColumnList", RenderColumnList, PressList, ReleaseList, UpdateList},
+    {"String", nullptr, PressString, nullptr, UpdateString},
     {"ProgressBar", RenderProgressBar, nullptr, nullptr, nullptr},
-    {"ComboBox", nullptr, PressComboBox, ReleaseDropDown, nullptr},
+    {"ComboBox", nullptr, PressComboBox, ReleaseDropDown, UpdateComboBox},
     {"Frame3D", RenderFrame3D, nullptr, nullptr, nullptr},
-    {"TrackBar", RenderTrackBar, PressTrackBar, ReleaseTrackBar, nullptr},
-    {"ScrollBar", RenderScrollBar, PressScrollBar, ReleaseScrollBar, nullptr},
-    {"HyperLink", RenderHyperLink, PressHyperLink, ReleaseIdle, nullptr},
-    {"ImageButton", RenderImageButton, PressButton, ReleaseButton, nullptr},
-    {"Tree", RenderTree, PressTree, ReleaseTree, nullptr},
-    {"TreeList", RenderTree, PressTree, ReleaseTree, nullptr},
-    {"FileList", RenderColumnList, PressList, ReleaseList, nullptr},
-    {"Date", nullptr, PressDate, ReleaseDropDown, nullptr},
-    {"Calendar", nullptr, PressCalendar, ReleaseIdle, nullptr},
+    {"TrackBar", RenderTrackBar, PressTrackBar, ReleaseTrackBar, UpdateTrackBar},
+    {"ScrollBar", RenderScrollBar, PressScrollBar, ReleaseScrollBar, UpdateScrollBar},
+    {"HyperLink", RenderHyperLink, PressHyperLink, ReleaseIdle, UpdateHyperLink},
+    {"ImageButton", RenderImageButton, PressButton, ReleaseButton, UpdateButton},
+    {"Tree", RenderTree, PressTree, ReleaseTree, UpdateTree},
+    {"TreeList", RenderTree, PressTree, ReleaseTree, UpdateTree},
+    {"FileList", RenderColumnList, PressList, ReleaseList, UpdateList},
+    {"Date", nullptr, PressDate, ReleaseDropDown, UpdateDate},
+    {"Calendar", nullptr, PressCalendar, ReleaseIdle, UpdateCalendar},
 }};
 static_assert(kGadgetClasses.size() == kGadgetTypeCount + 1, "one entry per gadget type");
 

@@ -1,0 +1,168 @@
+// Whole frames through GadgetEvent on the headless device: clicks, double clicks, the mouse
+// clamp, overlapping gadgets, handlers and frame timing.
+#include <vector>
+
+#include "tests/support/toolkit_screen.h"
+
+namespace bevel {
+namespace {
+
+class Frames : public testing::ToolkitScreen {
+ protected:
+  void SetUp() override {
+    ToolkitScreen::SetUp();
+    headless::SetFrameAdvance(20);  // 50 frames per second: FramesPerTenth 5
+    SetScreenSize(kWidth, kHeight, -1);
+  }
+  // One frame as a host runs it.
+  int Frame() {
+    ClearScreen(0x808080);
+    const int event = GadgetEvent();
+    ShowFrame();
+    return event;
+  }
+  void Press(int x, int y, int button = 1) {
+    headless::SetMouse(x, y);
+    headless::SetButton(button, true);
+  }
+  void Release(int button = 1) { headless::SetButton(button, false); }
+};
+
+TEST_F(Frames, AClickReportsTheButtonOnceOnRelease) {
+  ASSERT_NE(CreateButton(1, 10, 10, 60, 20, "OK"), 0);
+  Frame();
+  Press(20, 15);
+  EXPECT_EQ(Frame(), 0) << "a press alone reports nothing";
+  EXPECT_EQ(GadgetRecord(1)->state, 1) << "armed";
+  EXPECT_EQ(headless::Pixel(10, 10), 0x404040) << "drawn sunken while held";
+  Release();
+  EXPECT_EQ(Frame(), 1);
+  EXPECT_EQ(GadgetRecord(1)->state, 0);
+  EXPECT_EQ(Frame(), 0) << "reported once";
+}
+
+TEST_F(Frames, MovingOffBeforeReleaseCancelsTheClick) {
+  CreateButton(1, 10, 10, 60, 20, "OK");
+  Frame();
+  Press(20, 15);
+  Frame();
+  headless::SetMouse(150, 100);
+  Frame();
+  EXPECT_EQ(GadgetRecord(1)->state, 0) << "release handling while off it";
+  Release();
+  EXPECT_EQ(Frame(), 0);
+}
+
+TEST_F(Frames, FirstGadgetInCreationOrderTakesOverlappingPresses) {
+  CreateCheckBox(1, 10, 10, 100, 20, "A");
+  CreateCheckBox(2, 10, 10, 100, 20, "B");
+  std::vector<int> kinds;
+  SetEventCallback([&](Gadget* g, int kind, std::intptr_t) {
+    if (g && g->number == 2) kinds.push_back(kind);
+    return 1;
+  });
+  Frame();
+  Press(15, 15);
+  Frame();
+  Release();
+  EXPECT_EQ(Frame(), 1);
+  EXPECT_EQ(GetGadgetState(1), 1);
+  EXPECT_EQ(GetGadgetState(2), 0);
+  for (int kind : kinds) EXPECT_NE(kind, 1) << "the one under it that did not take the press";
+}
+
+TEST_F(Frames, DoubleClickNeedsTheSamePixelWithinHalfASecond) {
+  CreateColumnList(1, 10, 10, 150, 5, "T", 0);
+  for (int i = 0; i < 3; ++i) AddGadgetItem(1, -1, "Item");
+  Frame();
+  Frame();  // FramesPerTenth measured: 5
+  auto click = [&](int x, int y) {
+    Press(x, y);
+    Frame();
+    Release();
+    Frame();
+  };
+  click(30, 10 + 14 + 5);
+  EXPECT_EQ(GadgetActivated(1), 0);
+  Press(30, 10 + 14 + 5);
+  Frame();
+  EXPECT_EQ(GadgetActivated(1), 1) << "second press at the same pixel";
+  Release();
+  Frame();
+  EXPECT_EQ(GadgetActivated(1), 0) << "only in its frame";
+
+  for (int i = 0; i < 30; ++i) Frame();  // a pause breaks the pair
+  click(30, 29);
+  click(31, 29);
+  EXPECT_EQ(Toolkit().ClickCounter == 32767, false);
+  Press(31, 29);
+  Frame();
+  EXPECT_EQ(GadgetActivated(1), 0) << "the mouse moved between the presses";
+}
+
+TEST_F(Frames, MouseIsClampedToTheScreenSize) {
+  Frame();
+  headless::SetMouse(kWidth + 50, kHeight + 9);
+  Frame();
+  EXPECT_EQ(headless::MouseXNow(), kWidth);
+  EXPECT_EQ(headless::MouseYNow(), kHeight);
+  headless::SetMouse(-5, -5);
+  Frame();
+  EXPECT_EQ(headless::MouseXNow(), -5) << "no lower clamp";
+}
+
+TEST_F(Frames, FrameTimingFollowsTheClock) {
+  Frame();
+  EXPECT_EQ(Toolkit().FramesPerTenth, 0) << "the first frame starts when the screen size was set";
+  Frame();
+  EXPECT_EQ(Toolkit().FramesPerTenth, 5);
+  EXPECT_EQ(Toolkit().BlinkFrames, 25);
+  headless::SetFrameAdvance(40);
+  Frame();
+  Frame();
+  EXPECT_EQ(Toolkit().FramesPerTenth, 2) << "100 / 40 = 2.5 rounds to even";
+  EXPECT_EQ(Toolkit().BlinkFrames, 12) << "12.5 rounds to even";
+}
+
+TEST_F(Frames, AVetoedSelectionKeepsThePreviousOne) {
+  CreateColumnList(1, 10, 10, 150, 5, "T", 0);
+  for (int i = 0; i < 5; ++i) AddGadgetItem(1, -1, "Item");
+  SetGadgetState(1, 1);
+  SetEventCallback(
+      [](Gadget*, int kind, std::intptr_t item) { return kind == 4 && item == 3 ? 0 : 1; });
+  Frame();
+  Press(30, 10 + 14 + 3 * 14 + 5);  // row of item 3
+  Frame();
+  Release();
+  Frame();
+  EXPECT_EQ(GetGadgetState(1), 1);
+  Press(30, 10 + 14 + 2 * 14 + 5);
+  EXPECT_EQ(Frame(), 1) << "a selection is reported in the frame of the press";
+  Release();
+  Frame();
+  EXPECT_EQ(GetGadgetState(1), 2);
+}
+
+TEST_F(Frames, HandlersMayCloseTheWindowMidFrame) {
+  ASSERT_NE(OpenWindow(1, 20, 20, 150, 80, "W"), 0);
+  CreateButton(5, 10, 10, 60, 20, "Zu");
+  CreateButton(6, 10, 40, 60, 20, "B");
+  Frame();
+  Frame();
+  ASSERT_EQ(Toolkit().ActiveWindow, 1);
+  SetEventCallback([](Gadget* g, int kind, std::intptr_t) {
+    if (g && g->number == 5 && kind == 2) CloseWindow(1);
+    return 1;
+  });
+  Press(20 + 2 + 15, 20 + 2 + 20 + 15);
+  Frame();
+  Release();
+  EXPECT_EQ(Frame(), 5);
+  EXPECT_EQ(WindowExists(1), 0);
+  EXPECT_EQ(GadgetExists(6), 0);
+  EXPECT_EQ(Toolkit().ActiveWindow, 0);
+  Frame();
+}
+
+}  // namespace
+}  // namespace bevel
