@@ -84,3 +84,5 @@ void BM_SelectByItemStateIn100000(benchmark::State& state) {
 BENCHMARK(BM_SelectByItemStateIn100000);
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -129,3 +129,5 @@ void BM_ScrollBar(benchmark::State& state) {
 BENCHMARK(BM_ScrollBar);
 
 }  // namespace
+
+BENCHMARK_MAIN();

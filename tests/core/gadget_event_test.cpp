@@ -9,6 +9,7 @@ namespace {
 
 class Frames : public testing::ToolkitScreen {
  protected:
+  static int OuterWidthOf(int window) { return WindowOuterWidth(window); }
   void SetUp() override {
     ToolkitScreen::SetUp();
     headless::SetFrameAdvance(20);  // 50 frames per second: FramesPerTenth 5
@@ -98,6 +99,41 @@ TEST_F(Frames, DoubleClickNeedsTheSamePixelWithinHalfASecond) {
   Press(31, 29);
   Frame();
   EXPECT_EQ(GadgetActivated(1), 0) << "the mouse moved between the presses";
+}
+
+// A press too late for a double click is a fresh single press: a window's close button
+// pressed again a second later, without moving the mouse, still closes.
+TEST_F(Frames, ALatePressAtTheSamePixelIsANewFirstPress) {
+  ASSERT_NE(OpenWindowEx(1, 20, 20, 150, 80, "W", WINDOW_CLOSE_BUTTON), 0);
+  Frame();
+  Frame();
+  ASSERT_EQ(Toolkit().ActiveWindow, 1);
+  const int closeX = 20 + OuterWidthOf(1) - 2 - 19 + 8, closeY = 20 + 2 + 3 + 7;
+  Press(closeX, closeY);
+  Frame();
+  Release();
+  Frame();
+  for (int i = 0; i < 50; ++i) Frame();  // a second later
+  Press(closeX, closeY);
+  Frame();
+  EXPECT_EQ(Toolkit().ClickCounter, 1);
+  Release();
+  Frame();
+  EXPECT_EQ(WindowEvent(), 1) << "close requested";
+}
+
+// Disabling a Date clears its keyboard focus but never its date.
+TEST_F(Frames, DisabledGadgetsLoseFocusButKeepTheirDate) {
+  const int date = MakeDate(2026, 12, 7, 10, 30, 0);
+  CreateDate(1, 10, 10, 150, 20, "", date);
+  CreateString(2, 10, 40, 150, 20, "abc", -1, 0);
+  SetCursor(2, 1);
+  DisableGadget(1, 1);
+  DisableGadget(2, 1);
+  Frame();
+  EXPECT_EQ(GetGadgetState(1), date);
+  EXPECT_EQ(GadgetRecord(2)->cursor, -1);
+  EXPECT_EQ(GadgetRecord(2)->state, 0);
 }
 
 TEST_F(Frames, MouseIsClampedToTheScreenSize) {

@@ -39,7 +39,8 @@ namespace {
 //   0              stays 0                            1, press position stored
 //   1              2 (counting starts)                stays 1 (held)
 //   2 .. 999       +1; 0 when the mouse moved         double click (32767) while below
-//                                                     5 x FramesPerTenth, else 32766
+//                                                     5 x FramesPerTenth, else 1 (a new
+//                                                     first press)
 //   32767          (lasts one frame) -> 32766 -> 0    32766: no second double click until
 //   32766          0                                  the button is released
 //
@@ -62,10 +63,16 @@ void CountClicks(ToolkitState& g, int mx, int my, bool anyDown) {
     g.ClickCounter = 1;
     g.PressX = mx;
     g.PressY = my;
-  } else if (g.ClickCounter >= 2 && g.ClickCounter <= g.FramesPerTenth * 5 - 1) {
-    g.ClickCounter = kDoubleClick;
-  } else if (g.ClickCounter >= 2) {
-    g.ClickCounter = kClickSpent;
+  } else if (g.ClickCounter >= 2 && g.ClickCounter < 1000) {
+    if (g.ClickCounter <= g.FramesPerTenth * 5 - 1) {
+      g.ClickCounter = kDoubleClick;
+    } else {
+      // Too late for a double click: this press starts a new pair. (Counting it as spent would
+      // make the title bar, which wants a single press, ignore it.)
+      g.ClickCounter = 1;
+      g.PressX = mx;
+      g.PressY = my;
+    }
   }
 }
 

@@ -1,7 +1,7 @@
 // Update step of ColumnList and FileList, and the wheel rule that lists, trees and the open
 // combo box list share.
 //
-// The per-item work (check boxes, hover bits) visits every item by design; it allocates
+// The per-item work (check boxes, hover bits) visits every item on purpose; it allocates
 // nothing. The wheel never walks the items.
 #include <algorithm>
 

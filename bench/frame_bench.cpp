@@ -1,0 +1,106 @@
+// One GadgetEvent frame of an 800 x 600 screen holding one gadget of every type, alone and with
+// a window over it, as a ratio to the frame floor (clear + full-screen blit + full-screen
+// capture) measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+
+#include "services/headless.h"
+#include "toolkit/toolkit.h"
+
+namespace {
+
+using namespace bevel;
+
+constexpr int kW = 800, kH = 600;
+double g_floorNs = 0;
+
+void Setup() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  headless::Use();
+  OpenScreen(kW, kH, 32, "bench");
+  InitToolkit();
+  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
+  SetScreenSize(kW, kH, -1);
+  headless::SetFrameAdvance(16);
+  ClearScreen(0x808080);
+  CaptureSprite(1, 0, 0, kW, kH);
+  CreateButton(1, 10, 10, 100, 24, "Button");
+  CreateCheckBox(2, 10, 40, 100, 20, "CheckBox");
+  CreateOption(3, 10, 70, 100, 20, "Option");
+  CreateSpin(4, 120, 10, 16, 24, 0, 10);
+  CreateText(5, 10, 100, 100, 20, "Text");
+  CreateColumnList(6, 150, 10, 200, 10, "Spalte", 0x200000);
+  for (int i = 0; i < 1000; ++i) AddGadgetItem(6, -1, "Eintrag " + std::to_string(i));
+  CreateString(7, 10, 130, 120, 20, "String", -1, 0);
+  CreateProgressBar(8, 10, 160, 120, 20, 0, 100);
+  SetGadgetState(8, 40);
+  CreateComboBox(9, 10, 190, 120, 8, 0);
+  for (int i = 0; i < 20; ++i) AddGadgetItem(9, -1, "Wahl " + std::to_string(i));
+  SetGadgetState(9, 3);
+  CreateFrame3D(10, 380, 10, 200, 100, "Rahmen", 0);
+  CreateTrackBar(11, 10, 230, 150, 24, 0, 10, FLAG_TICKS);
+  CreateScrollBar(12, 10, 260, 150, 16, 0, 100, 10, 0);
+  CreateHyperLink(13, 10, 290, 150, 16, "Link", 0x0000FF);
+  CreateImageButton(14, 10, 310, 60, 30, 0);
+  CreateTree(15, 380, 120, 200, 10, 0);
+  for (int i = 0; i < 200; ++i) AddTreeItem(15, -1, "Knoten " + std::to_string(i), 0, i % 3);
+  CreateFileList(17, 380, 300, 200, 8, "/", 0);
+  CreateDate(18, 10, 350, 150, 20);
+  CreateCalendar(19, 170, 350, 0, 0);
+}
+
+void Floor() {
+  ClearScreen(0xC0C0C0);
+  BlitSprite(1, 0, 0);
+  CaptureSprite(2, 0, 0, kW, kH);
+}
+
+template <class Body>
+void Measure(benchmark::State& state, Body body, bool isFloor = false) {
+  Setup();
+  const auto start = std::chrono::steady_clock::now();
+  long long n = 0;
+  for (auto _ : state) {
+    body();
+    ++n;
+  }
+  const double ns =
+      std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
+      static_cast<double>(n ? n : 1);
+  if (isFloor) g_floorNs = ns;
+  if (g_floorNs > 0) state.counters["x_floor"] = ns / g_floorNs;
+}
+
+void Frame() {
+  ClearScreen(0x808000);
+  GadgetEvent();
+  ShowFrame();
+}
+
+void BM_FrameFloor(benchmark::State& state) { Measure(state, Floor, true); }
+BENCHMARK(BM_FrameFloor);
+
+void BM_GadgetEventEveryType(benchmark::State& state) { Measure(state, Frame); }
+BENCHMARK(BM_GadgetEventEveryType);
+
+void BM_GadgetEventWithWindowOver(benchmark::State& state) {
+  Setup();
+  static bool opened = false;
+  if (!opened) {
+    opened = true;
+    OpenWindowEx(100, 200, 150, 300, 200, "Fenster", WINDOW_CLOSE_BUTTON);
+    CreateButton(100, 10, 10, 100, 24, "OK");
+    Frame();
+    Frame();
+  }
+  Measure(state, Frame);
+}
+BENCHMARK(BM_GadgetEventWithWindowOver);
+
+}  // namespace
+
+BENCHMARK_MAIN();
