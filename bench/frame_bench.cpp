@@ -81,10 +81,14 @@ void Frame() {
   ShowFrame();
 }
 
-void BM_FrameFloor(benchmark::State& state) { Measure(state, Floor, true); }
+void BM_FrameFloor(benchmark::State& state) {
+  Measure(state, Floor, true);
+}
 BENCHMARK(BM_FrameFloor);
 
-void BM_GadgetEventEveryType(benchmark::State& state) { Measure(state, Frame); }
+void BM_GadgetEventEveryType(benchmark::State& state) {
+  Measure(state, Frame);
+}
 BENCHMARK(BM_GadgetEventEveryType);
 
 void BM_GadgetEventWithWindowOver(benchmark::State& state) {
