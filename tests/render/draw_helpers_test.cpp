@@ -73,11 +73,16 @@ TEST_F(Helpers, SunkenThinAndUnfilledBevels) {
 
   DrawBevel(80, 10, 10, 10, BEVEL_NOFILL, 0xC0C0C0);
   EXPECT_EQ(At(84, 14), kBackground);
-  DrawBevel(100, 10, 1, 1, 0, 0xC0C0C0);  // tiny bevels stay inside their rectangle
+  // Tiny bevels stay inside their rectangle, raised or sunken.
+  DrawBevel(100, 10, 1, 1, 0, 0xC0C0C0);
   DrawBevel(110, 10, 0, 5, 0, 0xC0C0C0);
+  DrawBevel(120, 10, 1, 8, BEVEL_SUNKEN, 0xC0C0C0);
+  DrawBevel(130, 10, 8, 1, BEVEL_SUNKEN, 0xC0C0C0);
   EXPECT_EQ(At(99, 10), kBackground);
   EXPECT_EQ(At(101, 10), kBackground);
   EXPECT_EQ(At(110, 10), kBackground);
+  EXPECT_EQ(At(121, 12), kBackground);
+  EXPECT_EQ(At(132, 11), kBackground);
 }
 
 TEST(RichTextParameters, CountColourAndHex) {

@@ -6,8 +6,8 @@
 
 namespace bevel::detail {
 
-// String and ComboBox, Date and Calendar draw with the text-entry and date renderers; until
-// those exist their entries draw nothing. Text and Frame3D never take a press; a ProgressBar
+// Date and Calendar draw with the date renderers; until those exist their entries draw
+// nothing. Text and Frame3D never take a press; a ProgressBar
 // takes it and does nothing.
 const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
     //  name           render              press           release           update
@@ -18,9 +18,9 @@ const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
     {"Spin", RenderSpin, PressSpin, ReleaseIdle, UpdateSpin},
     {"Text", RenderText, nullptr, nullptr, nullptr},
     {"ColumnList", RenderColumnList, PressList, ReleaseList, UpdateList},
-    {"String", nullptr, PressString, nullptr, UpdateString},
+    {"String", RenderString, PressString, nullptr, UpdateString},
     {"ProgressBar", RenderProgressBar, nullptr, nullptr, nullptr},
-    {"ComboBox", nullptr, PressComboBox, ReleaseDropDown, UpdateComboBox},
+    {"ComboBox", RenderComboBox, PressComboBox, ReleaseDropDown, UpdateComboBox},
     {"Frame3D", RenderFrame3D, nullptr, nullptr, nullptr},
     {"TrackBar", RenderTrackBar, PressTrackBar, ReleaseTrackBar, UpdateTrackBar},
     {"ScrollBar", RenderScrollBar, PressScrollBar, ReleaseScrollBar, UpdateScrollBar},

@@ -1,4 +1,6 @@
 // The 3-D bevel: 2-pixel raised or sunken, or thin; edges drawn in order, later over earlier.
+#include <algorithm>
+
 #include "services/services.h"
 #include "toolkit/render/draw_helpers.h"
 
@@ -6,13 +8,21 @@ namespace bevel {
 namespace {
 
 // Inclusive ranges: a row from column x0 to x1, a column from row y0 to y1.
-// Empty ranges (tiny bevels) draw nothing.
-void Row(int y, int x0, int x1, int colour) {
-  if (x1 >= x0) Line(x0, y, x1 - x0 + 1, 0, colour);
-}
-void Column(int x, int y0, int y1, int colour) {
-  if (y1 >= y0) Line(x, y0, 0, y1 - y0 + 1, colour);
-}
+// Inclusive runs, clipped to the bevel's own rectangle: edges of a bevel narrower or lower
+// than its edge width never spill outside it; empty ranges draw nothing.
+struct Edges {
+  int left, top, right, bottom;
+  void Row(int y, int x0, int x1, int colour) const {
+    x0 = std::max(x0, left);
+    x1 = std::min(x1, right);
+    if (y >= top && y <= bottom && x1 >= x0) Line(x0, y, x1 - x0 + 1, 0, colour);
+  }
+  void Column(int x, int y0, int y1, int colour) const {
+    y0 = std::max(y0, top);
+    y1 = std::min(y1, bottom);
+    if (x >= left && x <= right && y1 >= y0) Line(x, y0, 0, y1 - y0 + 1, colour);
+  }
+};
 
 }  // namespace
 
@@ -25,6 +35,9 @@ void DrawBevel(int x, int y, int w, int h, int style, int colour) {
     Box(x + b, y + b, w - 2 * b, h - 2 * b, ShadeColour(1.0f, colour));
   }
   const int r = x + w - 1, bottom = y + h - 1;
+  const Edges e{x, y, r, bottom};
+  auto Row = [&e](int yy, int x0, int x1, int c) { e.Row(yy, x0, x1, c); };
+  auto Column = [&e](int xx, int y0, int y1, int c) { e.Column(xx, y0, y1, c); };
   if (thin) {
     const int topLeft = ShadeColour(sunken ? SHADE_THIN_DARK : SHADE_INNER_LIGHT, colour);
     const int bottomRight = ShadeColour(sunken ? SHADE_INNER_LIGHT : SHADE_THIN_DARK, colour);

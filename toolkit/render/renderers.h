@@ -29,5 +29,9 @@ void RenderScrollBar(Gadget& g, int x, int y, int face, int text);
 void RenderHyperLink(Gadget& g, int x, int y, int face, int text);
 void RenderImageButton(Gadget& g, int x, int y, int face, int text);
 void RenderTree(Gadget& g, int x, int y, int face, int text);
+// String and ComboBox also place a pending pick point as the caret and keep the caret blink;
+// the String keeps its scroll on the caret and its caret column in pickX.
+void RenderString(Gadget& g, int x, int y, int face, int text);
+void RenderComboBox(Gadget& g, int x, int y, int face, int text);
 
 }  // namespace bevel
