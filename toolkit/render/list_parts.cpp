@@ -70,7 +70,9 @@ ListFrame DrawListFrame(const Gadget& g, int x, int y, int w, int h, int face, i
     if (static_cast<long long>(top) + thumb > y + h - 16) --thumb;
     // A topItem or rows that do not fit the items (records set up by hand) would put the thumb
     // off the track; keep it on the track instead. Fitting values never move here.
-    thumb = std::clamp(thumb, 0, track);
+    // Very long lists would shrink the thumb to nothing (and drop its last pixel on the last
+    // page): it keeps a few pixels so the position stays visible.
+    thumb = std::clamp(thumb, std::min(4, track), track);
     top = std::clamp(top, y + 16, y + 16 + track - thumb);
     DrawBevel(barX, top, kBarWidth, thumb, BEVEL_THIN | (g.state == 4 ? BEVEL_SUNKEN : 0), face);
   }
