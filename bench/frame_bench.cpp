@@ -3,9 +3,9 @@
 // capture) measured in the same run.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 
+#include "bench/frame_floor.h"
 #include "services/headless.h"
 #include "toolkit/toolkit.h"
 
@@ -13,21 +13,19 @@ namespace {
 
 using namespace bevel;
 
-constexpr int kW = 800, kH = 600;
-double g_floorNs = 0;
+using bench::kH;
+using bench::kW;
+using bench::Measure;
 
 void Setup() {
   static bool done = false;
   if (done) return;
   done = true;
-  headless::Use();
-  OpenScreen(kW, kH, 32, "bench");
+  bench::OpenBenchScreen();
   InitToolkit();
   SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
   SetScreenSize(kW, kH, -1);
   headless::SetFrameAdvance(16);
-  ClearScreen(0x808080);
-  CaptureSprite(1, 0, 0, kW, kH);
   CreateButton(1, 10, 10, 100, 24, "Button");
   CreateCheckBox(2, 10, 40, 100, 20, "CheckBox");
   CreateOption(3, 10, 70, 100, 20, "Option");
@@ -53,28 +51,6 @@ void Setup() {
   CreateCalendar(19, 170, 350, 0, 0);
 }
 
-void Floor() {
-  ClearScreen(0xC0C0C0);
-  BlitSprite(1, 0, 0);
-  CaptureSprite(2, 0, 0, kW, kH);
-}
-
-template <class Body>
-void Measure(benchmark::State& state, Body body, bool isFloor = false) {
-  Setup();
-  const auto start = std::chrono::steady_clock::now();
-  long long n = 0;
-  for (auto _ : state) {
-    body();
-    ++n;
-  }
-  const double ns =
-      std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
-      static_cast<double>(n ? n : 1);
-  if (isFloor) g_floorNs = ns;
-  if (g_floorNs > 0) state.counters["x_floor"] = ns / g_floorNs;
-}
-
 void Frame() {
   ClearScreen(0x808000);
   GadgetEvent();
@@ -82,11 +58,13 @@ void Frame() {
 }
 
 void BM_FrameFloor(benchmark::State& state) {
-  Measure(state, Floor, true);
+  Setup();
+  Measure(state, bench::Floor, true);
 }
 BENCHMARK(BM_FrameFloor);
 
 void BM_GadgetEventEveryType(benchmark::State& state) {
+  Setup();
   Measure(state, Frame);
 }
 BENCHMARK(BM_GadgetEventEveryType);

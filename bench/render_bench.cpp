@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/frame_floor.h"
 #include "services/headless.h"
 #include "services/services.h"
 #include "toolkit/render/renderers.h"
@@ -16,46 +17,17 @@ namespace {
 
 using namespace bevel;
 
-constexpr int kW = 800, kH = 600;
-// Sprite numbers of this file's floor, apart from the other benchmarks' ones.
-constexpr int kBackdrop = 101, kGrab = 102;
-double g_floorNs = 0;
+using bench::kH;
+using bench::kW;
+using bench::Measure;
 
 void OpenRenderScreen() {
   static bool open = false;
   if (open) return;
-  if (ScreenPixelWidth() != kW || ScreenPixelHeight() != kH) {
-    headless::Use();
-    OpenScreen(kW, kH, 32, "bench");
-  }
-  ClearScreen(0x808080);
-  CaptureSprite(kBackdrop, 0, 0, kW, kH);
+  bench::OpenBenchScreen();
   InitToolkit();
   SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
   open = true;
-}
-
-void Floor() {
-  ClearScreen(0xC0C0C0);
-  BlitSprite(kBackdrop, 0, 0);
-  CaptureSprite(kGrab, 0, 0, kW, kH);
-}
-
-template <class Body>
-void Measure(benchmark::State& state, Body body, bool isFloor = false) {
-  OpenRenderScreen();
-  const auto start = std::chrono::steady_clock::now();
-  long long n = 0;
-  for (auto _ : state) {
-    body();
-    benchmark::ClobberMemory();
-    ++n;
-  }
-  const double ns =
-      std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
-      static_cast<double>(n ? n : 1);
-  if (isFloor) g_floorNs = ns;
-  if (g_floorNs > 0) state.counters["x_floor"] = ns / g_floorNs;
 }
 
 // One frame's drawing of one gadget.
@@ -66,7 +38,7 @@ void DrawOne(int number) {
 }
 
 void BM_RenderFrameFloor(benchmark::State& state) {
-  Measure(state, Floor, true);
+  Measure(state, bench::Floor, true);
 }
 BENCHMARK(BM_RenderFrameFloor);
 

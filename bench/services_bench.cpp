@@ -2,9 +2,9 @@
 // (clear + full-screen blit + full-screen capture), printed as a counter "x_floor".
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 
+#include "bench/frame_floor.h"
 #include "services/headless.h"
 #include "services/services.h"
 
@@ -12,50 +12,17 @@ namespace {
 
 using namespace bevel;
 
-constexpr int kW = 800, kH = 600;
-double g_floorNs = 0;
-
-void OpenBenchScreen() {
-  static bool open = false;
-  if (open) return;
-  headless::Use();
-  OpenScreen(kW, kH, 32, "bench");
-  ClearScreen(0x808080);
-  CaptureSprite(1, 0, 0, kW, kH);
-  open = true;
-}
-
-void Floor() {
-  ClearScreen(0xC0C0C0);
-  BlitSprite(1, 0, 0);
-  CaptureSprite(2, 0, 0, kW, kH);
-}
-
-// Times `body` per iteration and reports its ratio to the floor.
-template <class Body>
-void Measure(benchmark::State& state, Body body, bool isFloor = false) {
-  OpenBenchScreen();
-  const auto start = std::chrono::steady_clock::now();
-  long long n = 0;
-  for (auto _ : state) {
-    body();
-    benchmark::ClobberMemory();
-    ++n;
-  }
-  const double ns =
-      std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
-      static_cast<double>(n ? n : 1);
-  if (isFloor) g_floorNs = ns;
-  if (g_floorNs > 0) state.counters["x_floor"] = ns / g_floorNs;
-}
+using bench::kH;
+using bench::kW;
+using bench::Measure;
 
 void BM_FrameFloor(benchmark::State& state) {
-  Measure(state, Floor, true);
+  Measure(state, bench::Floor, true);
 }
 BENCHMARK(BM_FrameFloor);
 
 void BM_TextLine40(benchmark::State& state) {
-  OpenBenchScreen();
+  bench::OpenBenchScreen();
   const int font = LoadFont(ANY_NUMBER, "MS Sans Serif", 8);
   const std::string line = "The quick brown fox jumps over the lazy";  // 40 characters with ":"
   Measure(state, [&] {
