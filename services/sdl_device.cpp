@@ -163,8 +163,9 @@ class SdlDevice final : public Device {
     out.down = {};
     const auto& table = ScanTable();
     for (int sc = 0; sc < n && sc < SDL_NUM_SCANCODES; ++sc) {
-      if (state[sc] && table[sc]) out.down[table[sc]] = true;
+      if ((state[sc] || keyTapped_[sc]) && table[sc]) out.down[table[sc]] = true;
     }
+    keyTapped_ = {};
     const SDL_Keymod mod = SDL_GetModState();
     out.capsLock = (mod & KMOD_CAPS) != 0;
     out.numLock = (mod & KMOD_NUM) != 0;
@@ -175,9 +176,10 @@ class SdlDevice final : public Device {
     out.x = mouseX_;
     out.y = mouseY_;
     const Uint32 b = SDL_GetMouseState(nullptr, nullptr);
-    out.buttons[1] = (b & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-    out.buttons[2] = (b & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
-    out.buttons[3] = (b & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
+    out.buttons[1] = (b & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0 || buttonTapped_[1];
+    out.buttons[2] = (b & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0 || buttonTapped_[2];
+    out.buttons[3] = (b & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0 || buttonTapped_[3];
+    buttonTapped_ = {};
     out.wheel = wheel_;
     wheel_ = 0;
   }
@@ -217,6 +219,20 @@ class SdlDevice final : public Device {
         case SDL_MOUSEBUTTONUP:
           mouseX_ = e.button.x;
           mouseY_ = e.button.y;
+          // A press released before the next examination is still seen down once.
+          if (e.type == SDL_MOUSEBUTTONDOWN) {
+            const int n = e.button.button == SDL_BUTTON_LEFT     ? 1
+                          : e.button.button == SDL_BUTTON_RIGHT  ? 2
+                          : e.button.button == SDL_BUTTON_MIDDLE ? 3
+                                                                 : 0;
+            if (n) buttonTapped_[static_cast<std::size_t>(n)] = true;
+          }
+          break;
+        case SDL_KEYDOWN:
+          // Likewise a key tapped between two examinations.
+          if (e.key.keysym.scancode >= 0 && e.key.keysym.scancode < SDL_NUM_SCANCODES) {
+            keyTapped_[static_cast<std::size_t>(e.key.keysym.scancode)] = true;
+          }
           break;
         case SDL_MOUSEWHEEL:
           wheel_ += e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
@@ -235,6 +251,10 @@ class SdlDevice final : public Device {
   int mouseX_ = 0, mouseY_ = 0;
   int wheel_ = 0;
   bool quit_ = false;
+  // Presses seen as events since the last examination, so that a press and its release
+  // between two frames still count as one frame down.
+  std::array<bool, 4> buttonTapped_{};
+  std::array<bool, SDL_NUM_SCANCODES> keyTapped_{};
 };
 
 }  // namespace
