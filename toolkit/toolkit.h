@@ -204,7 +204,7 @@ int AddGadgetItem(int number, int position, std::string_view text);
 int AddGadgetItemData(int number, int position, std::string_view text, int data);
 // level: tree depth, 0 for top-level nodes.
 int AddTreeItem(int number, int position, std::string_view text, int data, int level);
-// ColumnList only: appends the column entry "<left>L_<title>" CR to the specification (a CR in
+// ColumnList only: appends the column entry "<left>L_<title>" CR to the column entries (a CR in
 // the title is dropped, a negative edge counts as 0); left is in pixels from the list's left.
 int AddColumn(int number, std::string_view title, int left);
 // ColumnList, ComboBox, Tree.

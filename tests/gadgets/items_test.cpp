@@ -308,7 +308,7 @@ TEST_F(Items, ItemColoursGoToTheirSlotsOnly) {
 // ---------------------------------------------------------------------------------------------
 // Columns
 
-TEST_F(Items, ColumnsAppendTheirEntryToTheSpecification) {
+TEST_F(Items, ColumnsAppendTheirEntry) {
   EXPECT_EQ(AddColumn(kList, "Size", 100), 1);
   EXPECT_EQ(Record(kList).columns, "0L_Name\r100L_Size\r");
   EXPECT_EQ(Record(kList).columnCount, 1);

@@ -15,6 +15,7 @@
 
 #include "toolkit/core/press_common.h"
 #include "toolkit/core/press_handling.h"
+#include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
 
 namespace bevel::detail {
@@ -28,23 +29,6 @@ constexpr int kRow = 14;
 constexpr int kCheckColumn = 14;
 // The record keeps the number of added columns in a byte.
 constexpr int kMaxExtraColumns = 255;
-constexpr long long kMaxEdge = 1000000;
-
-// The left edge of the column entry at pos (its leading decimal number, 0 when it has none) and
-// pos moved past the entry's CR. Entries: "<left><letter>_<title>" CR.
-int NextColumnLeft(std::string_view spec, std::size_t& pos) {
-  if (pos >= spec.size()) return 0;
-  const std::size_t end = std::min(spec.find('\r', pos), spec.size());
-  long long v = 0;
-  std::size_t p = pos;
-  const bool negative = p < end && spec[p] == '-';
-  if (negative) ++p;
-  for (; p < end && spec[p] >= '0' && spec[p] <= '9'; ++p) {
-    v = std::min(v * 10 + (spec[p] - '0'), kMaxEdge);
-  }
-  pos = end + 1;
-  return static_cast<int>(negative ? -v : v);
-}
 
 int ItemCount(const Gadget& g) {
   return static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
@@ -125,12 +109,12 @@ void PressList(Gadget& g, const FrameInput& in) {
     bool rowDone = false;  // overlapping column edges must not act on the row twice
 
     const int columns = std::clamp(g.columnCount, 0, kMaxExtraColumns);
-    std::size_t specPos = 0;
-    int left = NextColumnLeft(g.columns, specPos) + chk;
+    std::size_t columnPos = 0;
+    int left = ReadColumnEntry(g.columns, columnPos).left + chk;
     for (int col = 0; col <= columns; ++col) {
       const bool lastColumn = col == columns;
       const int right =
-          lastColumn ? w - (scrollBar ? 18 : 4) : NextColumnLeft(g.columns, specPos) + chk;
+          lastColumn ? w - (scrollBar ? 18 : 4) : ReadColumnEntry(g.columns, columnPos).left + chk;
       const bool inColumn = mx >= gx + left + 2 && mx < gx + right + 2;
       left = right;
 

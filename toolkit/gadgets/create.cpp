@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "toolkit/core/toolkit_state.h"
+#include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/date_parts.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
@@ -122,12 +123,8 @@ Gadget* NewColumnList(int number, int x, int y, int width, int rows, std::string
   const char align = (flags & ALIGN_RIGHT) ? 'R' : (flags & ALIGN_CENTER) ? 'C' : 'L';
   Gadget* gadget = NewRowGadget(GADGET_COLUMNLIST, number, x, y, width, rows, flags);
   if (gadget == nullptr) return nullptr;
-  // The first entry of the column specification: left edge, letter, "_", title, CR.
-  gadget->columns = "0";
-  gadget->columns += align;
-  gadget->columns += '_';
-  gadget->columns += title;
-  gadget->columns += '\r';
+  gadget->columns.clear();
+  detail::AppendColumnEntry(gadget->columns, 0, align, title);
   return gadget;
 }
 

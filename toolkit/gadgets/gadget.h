@@ -85,7 +85,7 @@ struct Gadget {
   int disabled = 0;
   int hidden = 0;
   int columnCount = 0;
-  std::string columns;  // ColumnList column specification
+  std::string columns;  // ColumnList column entries (toolkit/gadgets/column_entries.h)
   int pressedColumn = 0;
   int clickedRow = 0;
   int hoverItem = -1;

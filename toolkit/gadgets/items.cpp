@@ -1,5 +1,5 @@
 // Items of list-type gadgets: adding, changing, counting and removing rows, the column
-// specification of a ColumnList, and the tree rules the item operations follow.
+// entries of a ColumnList, and the tree rules the item operations follow.
 //
 // Items live in their gadget's `items` vector, index = display position, so appending and
 // every access by index are O(1); inserting or removing in the middle moves the later items.
@@ -9,6 +9,7 @@
 #include <climits>
 
 #include "toolkit/core/toolkit_state.h"
+#include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/items.h"
 #include "toolkit/render/draw_helpers.h"
@@ -230,14 +231,8 @@ int AddColumn(int number, std::string_view title, int left) {
   Gadget* gadget = FindGadget(number);
   if (gadget == nullptr) return 0;
   if (gadget->type != GADGET_COLUMNLIST) return 1;
-  // Entries end in CR and start with digits, so a CR in the title or a sign would break the
-  // specification for every later column.
-  std::string entry = std::to_string(std::max(left, 0)) + "L_";
-  for (const char c : title) {
-    if (c != '\r') entry += c;
-  }
-  entry += '\r';
-  gadget->columns += entry;
+  // A negative edge would put the column left of the list.
+  detail::AppendColumnEntry(gadget->columns, std::max(left, 0), 'L', title);
   ++gadget->columnCount;
   return 1;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "services/services.h"
+#include "toolkit/gadgets/column_entries.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
 #include "toolkit/render/renderers.h"
@@ -20,43 +21,6 @@ constexpr int kImageColumn = 16;
 constexpr int kImageSize = 14;
 // Columns past the 255th added one are not drawn, which bounds the loop for any record.
 constexpr int kMaxExtraColumns = 255;
-constexpr long long kMaxEdge = 1000000;
-
-// One entry of the columns string: "<left><letter>_<title>" ended by CR.
-struct ColumnEntry {
-  int left = 0;
-  char align = 0;  // 'L', 'R', anything else centred
-  std::string_view title;
-};
-
-// Leading decimal number with an optional sign; anything after it is ignored, no digits give 0.
-int LeadingNumber(std::string_view s) {
-  std::size_t p = 0;
-  const bool negative = !s.empty() && s[0] == '-';
-  if (negative || (!s.empty() && s[0] == '+')) p = 1;
-  long long v = 0;
-  for (; p < s.size() && s[p] >= '0' && s[p] <= '9'; ++p) {
-    v = std::min(v * 10 + (s[p] - '0'), kMaxEdge);
-  }
-  return static_cast<int>(negative ? -v : v);
-}
-
-// Reads the entry at pos and moves pos past its CR. A missing entry reads as left 0, no title.
-ColumnEntry ReadColumnEntry(std::string_view columns, std::size_t& pos) {
-  ColumnEntry e;
-  if (pos >= columns.size()) return e;
-  const std::size_t end = std::min(columns.find('\r', pos), columns.size());
-  const std::string_view entry = columns.substr(pos, end - pos);
-  pos = end + 1;
-  const std::size_t bar = entry.find('_');
-  const std::string_view head = entry.substr(0, bar);
-  if (bar != std::string_view::npos) e.title = entry.substr(bar + 1);
-  if (!head.empty()) {
-    e.align = head.back();
-    e.left = LeadingNumber(head.substr(0, head.size() - 1));
-  }
-  return e;
-}
 
 // Field `index` (0-based) of a row's text split at LF; "" when the row has fewer fields.
 std::string_view Cell(std::string_view text, int index) {
@@ -108,10 +72,11 @@ void RenderColumnList(Gadget& g, int x, int y, int face, int text) {
 
   const int columns = std::clamp(g.columnCount, 0, kMaxExtraColumns);
   std::size_t columnPos = 0;
-  ColumnEntry entry = ReadColumnEntry(g.columns, columnPos);
+  detail::ColumnEntry entry = detail::ReadColumnEntry(g.columns, columnPos);
   for (int c = 0; c <= columns; ++c) {
     const bool lastColumn = c == columns;
-    const ColumnEntry next = lastColumn ? ColumnEntry{} : ReadColumnEntry(g.columns, columnPos);
+    const detail::ColumnEntry next =
+        lastColumn ? detail::ColumnEntry{} : detail::ReadColumnEntry(g.columns, columnPos);
     const int left = entry.left + cc;
     const int right = lastColumn ? w - frame.margin : next.left + cc;
     const int span = right - left;
