@@ -2,6 +2,8 @@
 //, by gadget type, including the mended edge cases.
 #include <gtest/gtest.h>
 
+#include "tests/support/gadget_model.h"
+
 #include <string>
 
 #include "services/headless.h"
@@ -12,24 +14,10 @@
 namespace bevel {
 namespace {
 
-const int kNow = MakeDate(2026, 12, 7, 10, 30, 45);
+using testing::kNow;
 
-class Commands : public ::testing::Test {
+class Commands : public testing::GadgetModel {
  protected:
-  void SetUp() override {
-    headless::Reset();
-    headless::Use();
-    headless::SetDateAtClockZero(kNow);
-    InitToolkit();
-  }
-
-  static Gadget& Record(int number) {
-    Gadget* gadget = GadgetRecord(number);
-    EXPECT_NE(gadget, nullptr) << "no gadget " << number;
-    static Gadget none;
-    return gadget != nullptr ? *gadget : none;
-  }
-
   // A ColumnList (or other list type made by `create`) with `count` items "item 0", ...
   static void FillList(int number, int count) {
     for (int i = 0; i < count; ++i) {

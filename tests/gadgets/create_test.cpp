@@ -1,6 +1,8 @@
 // Gadget creation: numbering, owner, per-type flag rules and fields.
 #include <gtest/gtest.h>
 
+#include "tests/support/gadget_model.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,26 +15,9 @@
 namespace bevel {
 namespace {
 
-// 7 December 2026, 10:30:45 local: the date DateNow reads at clock 0.
-const int kNow = MakeDate(2026, 12, 7, 10, 30, 45);
+using testing::kNow;
 
-class Create : public ::testing::Test {
- protected:
-  void SetUp() override {
-    headless::Reset();
-    headless::Use();
-    headless::SetDateAtClockZero(kNow);
-    InitToolkit();
-  }
-
-  // The record of an existing gadget; fails the test when there is none.
-  static Gadget& Record(int number) {
-    Gadget* gadget = GadgetRecord(number);
-    EXPECT_NE(gadget, nullptr) << "no gadget " << number;
-    static Gadget none;
-    return gadget != nullptr ? *gadget : none;
-  }
-};
+using Create = testing::GadgetModel;
 
 // --- Numbering ------------------------------------------------------------------------------
 
