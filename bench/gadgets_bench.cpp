@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/gadget.h"
 #include "toolkit/toolkit.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "bench/frame_floor.h"
 #include "services/headless.h"
 #include "services/services.h"
+#include "toolkit/frame/draw_gadget.h"
 #include "toolkit/render/renderers.h"
 #include "toolkit/toolkit.h"
 

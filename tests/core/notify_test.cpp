@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "toolkit/core/notify.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/notify.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

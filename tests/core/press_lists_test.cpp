@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/support/press_fixture.h"
-#include "toolkit/core/press_handling.h"
+#include "toolkit/frame/press_handling.h"
 
 namespace bevel {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "services/headless.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel {

@@ -10,10 +10,10 @@
 
 #include "services/headless.h"
 #include "services/services.h"
-#include "toolkit/core/toolkit_state.h"
-#include "toolkit/core/windows.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/windows/windows.h"
 
 namespace bevel {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "services/headless.h"
-#include "toolkit/core/toolkit_state.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel {

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/file_list.h"
-#include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/gadget.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "tests/support/toolkit_screen.h"
-#include "toolkit/core/toolkit_state.h"
-#include "toolkit/gadgets/update_pass.h"
+#include "toolkit/frame/update_pass.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

@@ -1,5 +1,6 @@
 // The built-in scroll bar of a very long list keeps a visible thumb, on the last page too.
 #include "tests/support/toolkit_screen.h"
+#include "toolkit/frame/draw_gadget.h"
 #include "toolkit/render/renderers.h"
 
 namespace bevel {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/toolkit_screen.h"
+#include "toolkit/frame/draw_gadget.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/renderers.h"
 

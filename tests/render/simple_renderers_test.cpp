@@ -1,6 +1,7 @@
 // Buttons, check boxes, options, spins, texts, progress bars, links and image buttons drawn on
 // the default scheme and read back pixel by pixel.
 #include "tests/support/toolkit_screen.h"
+#include "toolkit/frame/draw_gadget.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/renderers.h"
 

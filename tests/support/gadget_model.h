@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "services/headless.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel::testing {

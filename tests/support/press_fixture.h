@@ -8,9 +8,9 @@
 
 #include "services/headless.h"
 #include "tests/support/toolkit_screen.h"
-#include "toolkit/core/frame_input.h"
-#include "toolkit/core/toolkit_state.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/frame_input.h"
+#include "toolkit/model/gadget.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::testing {
 

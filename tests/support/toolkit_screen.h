@@ -2,7 +2,7 @@
 #pragma once
 
 #include "tests/support/headless_screen.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel::testing {

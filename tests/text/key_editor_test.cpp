@@ -10,7 +10,7 @@
 
 #include "services/headless.h"
 #include "tests/support/toolkit_screen.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/text/key_editor.h"
 
 namespace bevel {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 

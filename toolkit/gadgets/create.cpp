@@ -14,12 +14,12 @@
 #include <string_view>
 #include <utility>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/date_parts.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

@@ -1,7 +1,7 @@
 // Operations on the parts of a Date or Calendar gadget's date.
 #pragma once
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel::detail {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "services/services.h"
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {

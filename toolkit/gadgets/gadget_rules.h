@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel::detail {
 

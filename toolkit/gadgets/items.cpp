@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <climits>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/items.h"
-#include "toolkit/render/draw_helpers.h"
+#include "toolkit/model/rich_text.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace detail {
@@ -132,10 +132,7 @@ std::string LowerCase(std::string_view text) {
 }
 
 std::string DisplayText(std::string_view text) {
-  // The measuring walk of the text renderer decides what is a code and what it skips, so the
-  // stored text is exactly what would be drawn. Without the width it needs no font.
-  const std::string measured = MeasureRichText(text, false);
-  return measured.substr(measured.find(' ') + 1);
+  return PlainText(text);
 }
 
 int AddItem(Gadget& gadget, int position, std::string_view text, int data, int level) {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel::detail {
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <utility>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/date_parts.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

@@ -13,8 +13,8 @@
 #include <array>
 #include <iterator>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/menus/menus.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 
 namespace bevel::detail {

@@ -18,8 +18,8 @@
 // drop-down item chooses it (drop_down.cpp) and sets the phase to 0, so it acts only once.
 #include <iterator>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/menus/menus.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 
 namespace bevel::detail {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/menus/menus.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

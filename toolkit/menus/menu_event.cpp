@@ -6,7 +6,7 @@
 // in creation order and the first choice wins; as HandleMenus clears every menu's choice at
 // the start of each frame, only menus handled in this frame (the live bar, shown pop-ups) can
 // hold one.
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {

@@ -10,8 +10,8 @@
 
 #include <list>
 
-#include "toolkit/core/toolkit_state.h"
-#include "toolkit/menus/menu_records.h"
+#include "toolkit/model/menu_records.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 

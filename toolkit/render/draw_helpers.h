@@ -3,16 +3,13 @@
 //
 // All of them draw into the drawing session the caller has opened; none opens or closes one.
 //
-// Inline text codes (bytes inside any gadget, menu or window text; they are not drawn):
-//   9 tab; 14 underline 1 character; 15 underline N; 16 underline to the end;
-//   17, 18, 19 the same with a double line; 20 highlight 1 (colour); 21 highlight N (colour,
-//   count); 22 highlight to the end (colour); 23 colour 1 (colour); 24 colour N (colour, count);
-//   25 colour to the end (colour); 31 reset all.
-// A colour parameter is six hex digits RRGGBB; a count parameter is hex digits followed by "W".
+// The inline text codes are described with the walk in toolkit/model/rich_text.h.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "toolkit/model/rich_text.h"
 
 namespace bevel {
 
@@ -36,21 +33,5 @@ void DrawTextBlock(int x, int y, int w, int h, std::string_view text, int align,
                    bool centreVertically);
 // One line with inline codes, top-left at (x, y).
 void DrawRichText(int x, int y, std::string_view text, int colour);
-// "<width> <plain text>": the width (when wantWidth, else only the tab advances) and the text
-// with all codes and their parameters removed.
-std::string MeasureRichText(std::string_view text, bool wantWidth);
-int RichTextWidth(std::string_view text);
 
-namespace detail {
-
-struct CountParameter {
-  int length = 0;  // 1-based position of the first "W", 0 when there is none
-  int value = 0;
-};
-CountParameter ReadCountParameter(std::string_view rest);
-// Colour (red in the low byte) from the first six characters RRGGBB of rest.
-int ReadColourParameter(std::string_view rest);
-int HexValue(std::string_view s, int n);
-
-}  // namespace detail
 }  // namespace bevel

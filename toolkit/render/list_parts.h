@@ -2,7 +2,7 @@
 // open list): the sunken frame with its built-in vertical scroll bar, and the item check box.
 #pragma once
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel::detail {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "services/services.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
 #include "toolkit/render/renderers.h"

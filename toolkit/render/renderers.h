@@ -6,15 +6,10 @@
 // Date's part texts, the Calendar's picked day) say so where they do it.
 #pragma once
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/colours.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel {
-
-// A colour slot of the gadget (ColorSlot 1..8), or the gadget scheme's when it is -1.
-int GadgetColour(const Gadget& g, int slot);
-
-// Draws the gadget at the window's client origin.
-void DrawGadget(Gadget& g, int originX, int originY);
 
 void RenderButton(Gadget& g, int x, int y, int face, int text);
 void RenderCheckBox(Gadget& g, int x, int y, int face, int text);

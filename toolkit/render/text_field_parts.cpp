@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "services/services.h"
-#include "toolkit/core/toolkit_state.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
 
 namespace bevel::detail {
 

@@ -16,10 +16,10 @@
 #include <array>
 
 #include "services/services.h"
-#include "toolkit/core/notify.h"
-#include "toolkit/core/toolkit_state.h"
 #include "toolkit/gadgets/gadget_rules.h"
-#include "toolkit/render/renderers.h"
+#include "toolkit/model/colours.h"
+#include "toolkit/model/notify.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/core/screen_window.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
+#include "toolkit/model/screen_window.h"
 #include "toolkit/text/key_mapping.h"
 
 namespace bevel::detail {

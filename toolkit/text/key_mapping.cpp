@@ -4,7 +4,7 @@
 #include <array>
 
 #include "services/services.h"
-#include "toolkit/core/notify.h"
+#include "toolkit/model/notify.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel::detail {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/core/screen_window.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/model/gadget.h"
+#include "toolkit/model/screen_window.h"
 
 namespace bevel {
 

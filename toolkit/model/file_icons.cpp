@@ -1,0 +1,136 @@
+// The toolkit's own file and folder icons, and the file-type icons of the machine: extensions
+// from the shared MIME glob data, pictures from the installed icon theme's 16 x 16 MIME icons.
+#include <array>
+#include <cctype>
+#include <fstream>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "toolkit/model/toolkit_state.h"
+
+namespace bevel {
+namespace {
+
+using IconArt = std::array<const char*, 16>;
+
+// '.' transparent, K black, W white, G grey, L light grey, Y yellow, O dark yellow.
+constexpr IconArt kFileArt = {
+    "..KKKKKKKK......", "..KWWWWWWKK.....", "..KWWWWWWKLK....", "..KWWWWWWKKKK...",
+    "..KWWWWWWWWGK...", "..KWWWWWWWWWK...", "..KWWWWWWWWWK...", "..KWWWWWWWWWK...",
+    "..KWWWWWWWWWK...", "..KWWWWWWWWWK...", "..KWWWWWWWWWK...", "..KWWWWWWWWWK...",
+    "..KWWWWWWWWWK...", "..KWWWWWWWWWK...", "..KKKKKKKKKKK...", "................"};
+
+constexpr IconArt kFolderArt = {
+    "................", "................", "..OOOOO.........", ".OYWYWYO........",
+    "OWYYYYYYOOOOOOO.", "OYYYYYYYYYYYYYOK", "OYYYYYYYYYYYYYOK", "OYYYYYYYYYYYYYOK",
+    "OYYYYYYYYYYYYYOK", "OYYYYYYYYYYYYYOK", "OYYYYYYYYYYYYYOK", "OYYYYYYYYYYYYYOK",
+    "OYYYYYYYYYYYYYOK", "OOOOOOOOOOOOOOOK", ".KKKKKKKKKKKKKKK", "................"};
+
+std::uint32_t ArtColour(char c) {
+  switch (c) {
+    case 'K':
+      return 0xFF000000;
+    case 'W':
+      return 0xFFFFFFFF;
+    case 'G':
+      return 0xFF808080;
+    case 'L':
+      return 0xFFC0C0C0;
+    case 'Y':
+      return 0xFF00FFFF;  // 0xAABBGGRR: red + green
+    case 'O':
+      return 0xFF008080;
+    default:
+      return 0x00000000;
+  }
+}
+
+int MakeIcon(const IconArt& art) {
+  std::array<std::uint32_t, 256> pixels{};
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) pixels[y * 16 + x] = ArtColour(art[y][x]);
+  }
+  return ImageHandle(CreateImageFromPixels(ANY_NUMBER, 16, 16, pixels.data()));
+}
+
+constexpr const char* kMimeDir = "/usr/share/mime/";
+constexpr std::array<const char*, 2> kThemes = {"/usr/share/icons/Adwaita/16x16/mimetypes/",
+                                                "/usr/share/icons/hicolor/16x16/mimetypes/"};
+
+std::string IconFileFor(const std::string& iconName) {
+  for (const char* theme : kThemes) {
+    const std::string path = std::string(theme) + iconName + ".png";
+    if (std::ifstream(path).good()) return path;
+  }
+  return {};
+}
+
+std::unordered_map<std::string, std::string> GenericIcons() {
+  std::unordered_map<std::string, std::string> generic;
+  std::ifstream in(std::string(kMimeDir) + "generic-icons");
+  std::string line;
+  while (std::getline(in, line)) {
+    const auto colon = line.find(':');
+    if (colon != std::string::npos) generic[line.substr(0, colon)] = line.substr(colon + 1);
+  }
+  return generic;
+}
+
+// A glob "*.ext" with a plain extension; "" for anything else.
+std::string PlainExtension(const std::string& glob) {
+  if (glob.size() < 3 || glob[0] != '*' || glob[1] != '.') return {};
+  std::string ext = glob.substr(1);
+  for (std::size_t i = 1; i < ext.size(); ++i) {
+    const char c = ext[i];
+    if (c == '*' || c == '?' || c == '[' || c == '.' || c == ' ') return {};
+    ext[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return ext;
+}
+
+void BuildFileTypeIcons(ToolkitState& g) {
+  std::ifstream globs(std::string(kMimeDir) + "globs2");
+  if (!globs) return;
+  const auto generic = GenericIcons();
+  std::unordered_map<std::string, int> loaded;  // icon file -> handle, each picture loaded once
+  std::unordered_set<std::string> seen;         // globs2 lists the strongest match first
+  std::string line;
+  while (std::getline(globs, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const auto c1 = line.find(':');
+    const auto c2 = c1 == std::string::npos ? c1 : line.find(':', c1 + 1);
+    if (c2 == std::string::npos) continue;
+    const std::string mime = line.substr(c1 + 1, c2 - c1 - 1);
+    const auto c3 = line.find(':', c2 + 1);
+    const std::string ext = PlainExtension(line.substr(c2 + 1, c3 - c2 - 1));
+    if (ext.empty() || !seen.insert(ext).second) continue;
+    std::string iconName = mime;
+    for (char& c : iconName) c = c == '/' ? '-' : c;
+    std::string file = IconFileFor(iconName);
+    if (file.empty()) {
+      const auto found = generic.find(mime);
+      if (found != generic.end()) file = IconFileFor(found->second);
+    }
+    if (file.empty()) {
+      // The shared MIME rules: without a listed generic icon, "media/..." uses "media-x-generic".
+      file = IconFileFor(mime.substr(0, mime.find('/')) + "-x-generic");
+    }
+    if (file.empty()) continue;
+    auto [it, fresh] = loaded.try_emplace(file, 0);
+    if (fresh) it->second = LoadImage(ANY_NUMBER, file);
+    if (it->second != 0) g.FileTypeIconList.push_back({ext, it->second});
+  }
+}
+
+}  // namespace
+
+void InitFileIcons(int withTypes) {
+  ToolkitState& g = Toolkit();
+  g.FileIcon = MakeIcon(kFileArt);
+  g.FolderIcon = MakeIcon(kFolderArt);
+  g.FileTypeIconList.clear();
+  if (withTypes != 0) BuildFileTypeIcons(g);
+}
+
+}  // namespace bevel

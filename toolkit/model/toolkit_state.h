@@ -1,0 +1,81 @@
+// The one global record of the toolkit. Every toolkit source reaches it one way:
+//   ToolkitState& g = Toolkit();
+#pragma once
+
+#include <array>
+#include <list>
+#include <string>
+#include <vector>
+
+#include "toolkit/model/gadget_list.h"
+#include "toolkit/model/menu_records.h"
+#include "toolkit/model/record_list.h"
+#include "toolkit/model/screen_window.h"
+#include "toolkit/toolkit.h"
+
+namespace bevel {
+
+struct EventHandler {
+  EventCallback procedure;
+  const void* filter = nullptr;  // nullptr: all gadgets; else the one Gadget or ScreenWindow
+};
+
+struct FileTypeIcon {
+  std::string extension;  // with the leading ".", lower case
+  int icon = 0;           // image handle
+};
+
+// One mounted file system shown at a file list's drive level.
+struct DriveRecord {
+  std::string driveRoot;
+  int driveType = 0;
+  std::string driveTypeName;
+  std::string driveLabel;
+  std::string driveText;
+  int driveIcon = 0;
+};
+
+struct ToolkitState {
+  int SpectrumImage = 0;
+  int OpenPopupIndex = -1;  // position in GadgetList of the gadget with an open drop-down
+  int SuppressPointer = 0;
+  int EventGadget = 0;
+  int ClickCounter = 0;
+  int PointerVisible = 1;
+  int PressX = 0, PressY = 0;
+  int FramesPerTenth = 0;
+  std::uint32_t LastFrameTick = 0;
+  int ScreenSnapshot = 0;
+  int FileIcon = 0, FolderIcon = 0;
+  int LastEditKey = 0;
+  int ScreenWidth = 0, ScreenHeight = 0;
+  int PointerSprite = 0;
+  int BlinkFrames = 0;
+  int TabWidth = 0;
+  int ActiveWindow = 0;
+  int PendingWindow = 0;
+  int PendingDelay = 0;
+  ColorScheme GadgetScheme{};
+  ColorScheme MenuScheme{};
+  ColorScheme WindowScheme{};
+  std::vector<int> SpectrumTable;  // 240 x 241, entry (x, y) at y * 240 + x
+  std::vector<int> ColorTable;     // 81 entries
+  std::vector<int> TreeTable;      // 258 entries
+
+  detail::GadgetList GadgetList;                // creation order; items live in their gadget
+  detail::RecordList<ScreenWindow> WindowList;  // opening order
+  detail::RecordList<Menu> MenuList;
+  std::list<MenuEntry> MenuEntryList;
+  std::list<Shortcut> ShortcutList;
+  std::vector<EventHandler> HandlerList;
+  std::vector<DriveRecord> DirEntryList;
+  std::vector<FileTypeIcon> FileTypeIconList;
+  std::vector<std::string> SelectedFiles;
+  std::vector<std::string> DirNameList, FileNameList;
+
+  bool initialised = false;
+};
+
+ToolkitState& Toolkit();
+
+}  // namespace bevel
