@@ -16,6 +16,8 @@
 // [SECTION] Colour slots and schemes
 // [SECTION] Initialisation and defaults
 // [SECTION] The frame
+// [SECTION] Events and record handles
+// [SECTION] Keys
 // [SECTION] Gadget creation
 // [SECTION] Gadget items and columns
 // [SECTION] Gadget state, text and attributes
@@ -68,8 +70,9 @@ constexpr int SlotIndex(int slot) {
 // [SECTION] Initialisation and defaults
 //-----------------------------------------------------------------------------
 
-// An event handler: called with the gadget's record, the event kind and an item or value
-// before an action happens; returning 0 vetoes the action.
+// An event handler: called from inside GadgetEvent with the gadget's record handle, the event
+// kind (EventKind) and an item or value before an action happens; returning 0 vetoes the action.
+// See [SECTION] Events and record handles.
 using EventCallback = std::function<int(Gadget* gadget, int kind, std::intptr_t item)>;
 
 // Sets up the toolkit's state: empty lists, the three default colour schemes and their fonts
@@ -104,6 +107,156 @@ int CurrentGadgetListOwner();
 // rest of the screen with its menus and the pointer, and returns the number of the gadget that
 // produced an event in this frame (0 none). MenuEvent and WindowEvent tell the rest.
 int GadgetEvent();
+
+//-----------------------------------------------------------------------------
+// [SECTION] Events and record handles
+//-----------------------------------------------------------------------------
+// Handlers set with SetEventCallback are asked before an action happens, in the order they were
+// set; the first that returns 0 vetoes it (for the kinds whose action can be refused). The item
+// argument is a 0-based item index, a step or 0, as listed with each kind.
+//
+// A handler may do anything a host may do, including closing the gadget's window or running a
+// frame loop of its own (a requester): a record closed during a frame is gone for every command
+// at once (GadgetExists and WindowExists say 0) and is never drawn, pressed or notified again.
+
+enum EventKind : int {
+  EVENT_PRESS = 1,            // pressed, in every frame the press acts (Spin, Date arrows: item 0
+                              // upper half, 1 lower half)
+  EVENT_CLICK = 2,            // a click, toggle, selection change or the end of an edit
+  EVENT_HELD_ELSEWHERE = 3,   // a mouse button is held while the mouse is not over the gadget
+                              // (every frame; the result is ignored)
+  EVENT_SELECT = 4,           // a list or tree item is about to be selected (item: its index)
+  EVENT_RIGHT_PRESS = 5,      // a list item pressed with the right button (item: its index)
+  EVENT_CHECK_PRESS = 6,      // an item's check box pressed (item: its index), a Date's check box
+                              // pressed (0); a Tree item's tick toggled (item: its index)
+  EVENT_CHECK_TOGGLE = 7,     // a ColumnList item's tick toggled (item: its index), a Date's check
+                              // box toggled (0)
+  EVENT_HEADER = 8,           // a ColumnList header column clicked (item: the 0-based column)
+  EVENT_STEP = 9,             // a value or the first visible row is about to change by a step
+                              // (item: the step, -1, +1 or the difference)
+  EVENT_KEY = 10,             // a key is about to act on a text field (item: read with KeyOfEvent)
+  EVENT_FOCUS = 11,           // a text field or Date takes the keyboard focus
+  EVENT_FOCUS_LOST = 12,      // a text field or Date loses the keyboard focus
+  EVENT_DROP_PRESS = 13,      // the button of a drop-down part (ComboBox list, Date calendar) is
+                              // pressed to open or close it
+  EVENT_DROP_OPEN = 14,       // a drop-down part is about to open
+  EVENT_DROP_CLOSED = 15,     // a drop-down part closed
+  EVENT_HOVER = 16,           // the mouse is over a HyperLink that is not highlighted yet (asked
+                              // every frame while refused)
+  EVENT_EXPANDER_PRESS = 17,  // a tree item's expand box pressed (item: its index)
+  EVENT_EXPANDER = 18,        // a tree item's expand box clicked (item: its index)
+  EVENT_COLLAPSE = 19,        // a tree item is about to collapse (item: its index)
+  EVENT_EXPAND = 20,          // a tree item is about to expand (item: its index)
+};
+
+// What an EVENT_KEY handler is asked about: character is the typed byte (1..255), 0 for an
+// editing key (Backspace, Delete, the arrows, Home, End, Enter); keyCode is the key's scan code,
+// 0 for a character entered with Alt + digits.
+struct KeyInfo {
+  std::int16_t character;
+  std::int16_t keyCode;
+};
+// The KeyInfo of an EVENT_KEY notification, read from the handler's item argument while the
+// handler runs; {0, 0} for any other item.
+KeyInfo KeyOfEvent(std::intptr_t item);
+
+// Record handles. A Gadget* (GadgetRecord, the first argument of a handler), a MenuEntry* and a
+// Shortcut* name one record while it exists: until its window is closed (closing counts at once,
+// also in the middle of a frame). A handle of a closed record names nothing, even after another
+// record took its number: commands given it do nothing and return 0 ("" for texts). Handles are
+// tokens, not addresses: they cannot be dereferenced.
+//
+// The record handle of a gadget; nullptr when there is no such gadget.
+Gadget* GadgetRecord(int number);
+// The gadget's number; 0 for nullptr or a handle of a closed gadget.
+int RecordNumber(const Gadget* record);
+// GetGadgetState / GetItemText of the gadget the handle names; 0 / "" when it names none.
+int RecordState(const Gadget* record);
+std::string RecordItemText(const Gadget* record, int index);
+// ColumnList: the 0-based column of the last click on a row or the header; other types 0.
+int ClickedColumn(const Gadget* record);
+
+//-----------------------------------------------------------------------------
+// [SECTION] Keys
+//-----------------------------------------------------------------------------
+// Keys are scan codes (set 1; the extended keys + 128), the numbers KeyPushed and AddShortcut
+// take. Letters and digits are named by the German keyboard's legends, which the toolkit's text
+// entry follows (KEY_Z is the key right of T, KEY_Y the key left of X).
+
+enum ScanCode : int {
+  KEY_ESCAPE = 1,
+  KEY_1 = 2,
+  KEY_2 = 3,
+  KEY_3 = 4,
+  KEY_4 = 5,
+  KEY_5 = 6,
+  KEY_6 = 7,
+  KEY_7 = 8,
+  KEY_8 = 9,
+  KEY_9 = 10,
+  KEY_0 = 11,
+  KEY_BACKSPACE = 14,
+  KEY_TAB = 15,
+  KEY_Q = 16,
+  KEY_W = 17,
+  KEY_E = 18,
+  KEY_R = 19,
+  KEY_T = 20,
+  KEY_Z = 21,
+  KEY_U = 22,
+  KEY_I = 23,
+  KEY_O = 24,
+  KEY_P = 25,
+  KEY_ENTER = 28,
+  KEY_LEFT_CTRL = 29,
+  KEY_A = 30,
+  KEY_S = 31,
+  KEY_D = 32,
+  KEY_F = 33,
+  KEY_G = 34,
+  KEY_H = 35,
+  KEY_J = 36,
+  KEY_K = 37,
+  KEY_L = 38,
+  KEY_LEFT_SHIFT = 42,
+  KEY_Y = 44,
+  KEY_X = 45,
+  KEY_C = 46,
+  KEY_V = 47,
+  KEY_B = 48,
+  KEY_N = 49,
+  KEY_M = 50,
+  KEY_RIGHT_SHIFT = 54,
+  KEY_LEFT_ALT = 56,
+  KEY_SPACE = 57,
+  KEY_CAPS_LOCK = 58,
+  KEY_F1 = 59,
+  KEY_F2 = 60,
+  KEY_F3 = 61,
+  KEY_F4 = 62,
+  KEY_F5 = 63,
+  KEY_F6 = 64,
+  KEY_F7 = 65,
+  KEY_F8 = 66,
+  KEY_F9 = 67,
+  KEY_F10 = 68,
+  KEY_NUM_LOCK = 69,
+  KEY_F11 = 87,
+  KEY_F12 = 88,
+  KEY_KEYPAD_ENTER = 156,
+  KEY_RIGHT_CTRL = 157,
+  KEY_RIGHT_ALT = 184,  // AltGr
+  KEY_HOME = 199,
+  KEY_UP = 200,
+  KEY_PAGE_UP = 201,
+  KEY_LEFT = 203,
+  KEY_RIGHT = 205,
+  KEY_END = 207,
+  KEY_DOWN = 208,
+  KEY_PAGE_DOWN = 209,
+  KEY_INSERT = 210,
+  KEY_DELETE = 211,
+};
 
 //-----------------------------------------------------------------------------
 // [SECTION] Gadget creation
@@ -258,12 +411,6 @@ inline constexpr int KEEP_VALUE = -65535;
 // are swapped); the date is clamped at once and on every later SetGadgetState. Other types: 1,
 // nothing changes.
 int SetDateLimits(int number, int lower, int upper);
-// The record handle that event handlers receive; nullptr when there is no such gadget.
-Gadget* GadgetRecord(int number);
-int RecordState(const Gadget* record);
-std::string RecordItemText(const Gadget* record, int index);
-// ColumnList: the 0-based column of the last click on a row or the header; other types 0.
-int ClickedColumn(const Gadget* record);
 
 //-----------------------------------------------------------------------------
 // [SECTION] Menus

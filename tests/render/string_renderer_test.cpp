@@ -322,11 +322,11 @@ TEST_F(StringFrames, ClickPlacesTheCaretDragSelectsAndUpKeepsTheColumn) {
   SetSelectionStart(1, 9);
   Frame();
   EXPECT_EQ(g.pickX, 18) << "the caret's column";
-  headless::SetKey(detail::KEY_UP, true);
+  headless::SetKey(KEY_UP, true);
   Frame();
   EXPECT_EQ(g.cursor, 2);
   EXPECT_EQ(g.selectionStart, 2);
-  headless::SetKey(detail::KEY_UP, false);
+  headless::SetKey(KEY_UP, false);
 }
 
 }  // namespace

@@ -344,7 +344,7 @@ class Vetoes : public KeyEditing {
   void SetUp() override {
     KeyEditing::SetUp();
     SetEventCallback([this](Gadget*, int kind, std::intptr_t item) {
-      if (kind != detail::EVENT_KEY) return 1;
+      if (kind != EVENT_KEY) return 1;
       const KeyInfo info = *reinterpret_cast<const KeyInfo*>(item);
       return info.keyCode == vetoKey || vetoKey == -1 ? 0 : 1;
     });

@@ -196,7 +196,7 @@ TEST_F(KeyMapping, HandlersSeeKeyInfoAndCanVeto) {
   std::vector<KeyInfo> seen;
   int answer = 1;
   SetEventCallback([&](Gadget*, int kind, std::intptr_t item) {
-    if (kind == detail::EVENT_KEY) seen.push_back(*reinterpret_cast<const KeyInfo*>(item));
+    if (kind == EVENT_KEY) seen.push_back(*reinterpret_cast<const KeyInfo*>(item));
     return answer;
   });
 

@@ -71,6 +71,10 @@ Gadget* GadgetRecord(int number) {
   return Toolkit().GadgetList.Find(number);
 }
 
+int RecordNumber(const Gadget* record) {
+  return record == nullptr ? 0 : record->number;
+}
+
 std::string RecordItemText(const Gadget* record, int index) {
   return record == nullptr ? std::string() : GetItemText(record->number, index);
 }

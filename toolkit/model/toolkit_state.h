@@ -48,6 +48,7 @@ struct ToolkitState {
   int ScreenSnapshot = 0;
   int FileIcon = 0, FolderIcon = 0;
   int LastEditKey = 0;
+  const KeyInfo* AnnouncedKey = nullptr;  // the record of the EVENT_KEY being asked, if any
   int ScreenWidth = 0, ScreenHeight = 0;
   int PointerSprite = 0;
   int BlinkFrames = 0;

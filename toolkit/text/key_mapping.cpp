@@ -5,6 +5,7 @@
 
 #include "services/services.h"
 #include "toolkit/model/notify.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel::detail {
@@ -249,8 +250,16 @@ KeyChar MapKeys(int flags, std::string_view text, int selectionStart, int cursor
 }
 
 int AnnounceKey(const ScreenWindow* window, Gadget& field, int character, int keyCode) {
+  ToolkitState& tk = Toolkit();
   KeyInfo info{static_cast<std::int16_t>(character), static_cast<std::int16_t>(keyCode)};
-  return NotifyHandlers(window, &field, EVENT_KEY, reinterpret_cast<std::intptr_t>(&info));
+  // KeyOfEvent recognises the item by this record's address; a handler that runs frames of its
+  // own may announce keys in between, so the outer record is put back afterwards.
+  const KeyInfo* outer = tk.AnnouncedKey;
+  tk.AnnouncedKey = &info;
+  const int answer =
+      NotifyHandlers(window, &field, EVENT_KEY, reinterpret_cast<std::intptr_t>(&info));
+  tk.AnnouncedKey = outer;
+  return answer;
 }
 
 KeyChar ReadKeyChar(const ScreenWindow* window, Gadget& field, std::string_view text, int flags) {
@@ -263,3 +272,13 @@ KeyChar ReadKeyChar(const ScreenWindow* window, Gadget& field, std::string_view 
 }
 
 }  // namespace bevel::detail
+
+namespace bevel {
+
+KeyInfo KeyOfEvent(std::intptr_t item) {
+  const KeyInfo* announced = Toolkit().AnnouncedKey;
+  if (announced == nullptr || item != reinterpret_cast<std::intptr_t>(announced)) return {0, 0};
+  return *announced;
+}
+
+}  // namespace bevel

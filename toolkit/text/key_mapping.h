@@ -13,40 +13,7 @@
 #include "toolkit/model/gadget.h"
 #include "toolkit/model/screen_window.h"
 
-namespace bevel {
-
-// The item of event kind 10 (a key is about to act on a text field), passed to handlers as the
-// address of a KeyInfo cast to std::intptr_t. character: the typed byte (0..255), 0 for an
-// editing key; keyCode: the scan code, 0 for a character from Alt + digits. The record lives
-// only during the call: handlers must copy what they need.
-struct KeyInfo {
-  std::int16_t character;
-  std::int16_t keyCode;
-};
-static_assert(sizeof(KeyInfo) == 4, "handlers read two 16-bit fields");
-
-namespace detail {
-
-// Scan codes the text entry reads.
-inline constexpr int KEY_BACKSPACE = 14;
-inline constexpr int KEY_TAB = 15;
-inline constexpr int KEY_ENTER = 28;
-inline constexpr int KEY_LEFT_CTRL = 29;
-inline constexpr int KEY_LEFT_SHIFT = 42;
-inline constexpr int KEY_RIGHT_SHIFT = 54;
-inline constexpr int KEY_LEFT_ALT = 56;
-inline constexpr int KEY_RIGHT_CTRL = 157;
-inline constexpr int KEY_RIGHT_ALT = 184;  // AltGr
-inline constexpr int KEY_HOME = 199;
-inline constexpr int KEY_UP = 200;
-inline constexpr int KEY_LEFT = 203;
-inline constexpr int KEY_RIGHT = 205;
-inline constexpr int KEY_END = 207;
-inline constexpr int KEY_DOWN = 208;
-inline constexpr int KEY_DELETE = 211;
-
-// Event kind of a key about to act on a text field (item: a KeyInfo address).
-inline constexpr int EVENT_KEY = 10;
+namespace bevel::detail {
 
 // One frame's result of the mapping.
 struct KeyChar {
@@ -71,5 +38,4 @@ int AnnounceKey(const ScreenWindow* window, Gadget& field, int character, int ke
 // character becomes "" but its key code stays, so the auto-repeat still starts.
 KeyChar ReadKeyChar(const ScreenWindow* window, Gadget& field, std::string_view text, int flags);
 
-}  // namespace detail
-}  // namespace bevel
+}  // namespace bevel::detail
