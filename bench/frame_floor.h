@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "services/headless.h"
 #include "services/services.h"
@@ -26,6 +27,11 @@ inline void OpenBenchScreen() {
   static bool open = false;
   if (open) return;
   open = true;
+#ifdef BEVEL_CHECK_INVARIANTS
+  std::fprintf(
+      stderr,
+      "note: built with BEVEL_CHECK_INVARIANTS: frame figures include the invariant check\n");
+#endif
   headless::Use();
   OpenScreen(kW, kH, 32, "bench");
   ClearScreen(0x808080);

@@ -6,6 +6,7 @@
 
 #include "toolkit/gadgets/items.h"
 #include "toolkit/model/gadget.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -40,7 +41,7 @@ BENCHMARK(BM_GadgetLookupAmong10000);
 // One iteration appends 100,000 items to an empty list.
 void BM_Append100000Items(benchmark::State& state) {
   SetUpToolkit();
-  Gadget& list = *GadgetRecord(kAppendList);
+  Gadget& list = *detail::FindGadget(kAppendList);
   for (auto _ : state) {
     state.PauseTiming();
     detail::ClearGadgetItems(list);

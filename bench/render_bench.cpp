@@ -11,6 +11,7 @@
 #include "services/headless.h"
 #include "services/services.h"
 #include "toolkit/frame/draw_gadget.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/renderers.h"
 #include "toolkit/toolkit.h"
 
@@ -34,7 +35,7 @@ void OpenRenderScreen() {
 // One frame's drawing of one gadget.
 void DrawOne(int number) {
   BeginDrawing(BackBufferTarget());
-  DrawGadget(*GadgetRecord(number), 0, 0);
+  DrawGadget(*detail::FindGadget(number), 0, 0);
   EndDrawing();
 }
 
@@ -56,7 +57,7 @@ void BM_ColumnList(benchmark::State& state) {
     std::snprintf(row, sizeof row, "file_%06d.txt\n%07d\n14.02.2007", i, i * 7);
     AddGadgetItem(n, -1, row);
   }
-  GadgetRecord(n)->topItem = items / 2;
+  detail::FindGadget(n)->topItem = items / 2;
   SetGadgetState(n, items / 2 + 3);
   Measure(state, [n] { DrawOne(n); });
 }
@@ -73,7 +74,7 @@ void BM_Tree(benchmark::State& state) {
     for (int c = 0; c < 4; ++c) AddTreeItem(n, -1, "Datei " + std::to_string(c), 0, 1);
   }
   for (int i = 0; i < nodes; ++i) SetItemState(n, i * 5, ITEM_EXPANDED);
-  GadgetRecord(n)->topItem = nodes * 5 / 2;
+  detail::FindGadget(n)->topItem = nodes * 5 / 2;
   Measure(state, [n] { DrawOne(n); });
 }
 BENCHMARK(BM_Tree)->Arg(100)->Arg(100000);

@@ -71,9 +71,22 @@ char FoldAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// "*" matches any run of bytes (none too), "?" exactly one; other bytes match ignoring ASCII
-// case. Backtracks only to the latest "*", which is enough because an earlier "*" could only
-// have absorbed less.
+bool Matches(const std::vector<std::string>& patterns, std::string_view name) {
+  if (patterns.empty()) return true;
+  for (const std::string& p : patterns) {
+    if (WildcardMatch(p, name)) return true;
+  }
+  return false;
+}
+
+fs::path FileSystemPath(std::string_view path) {
+  return fs::path(detail::Cp1252ToUtf8(path));
+}
+
+}  // namespace
+
+// Backtracks only to the latest "*", which is enough because an earlier "*" could only have
+// absorbed less.
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
   std::size_t p = 0, n = 0;
   std::size_t star = std::string_view::npos, resume = 0;
@@ -95,20 +108,6 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
   while (p < pattern.size() && pattern[p] == '*') ++p;
   return p == pattern.size();
 }
-
-bool Matches(const std::vector<std::string>& patterns, std::string_view name) {
-  if (patterns.empty()) return true;
-  for (const std::string& p : patterns) {
-    if (WildcardMatch(p, name)) return true;
-  }
-  return false;
-}
-
-fs::path FileSystemPath(std::string_view path) {
-  return fs::path(detail::Cp1252ToUtf8(path));
-}
-
-}  // namespace
 
 int OpenListing(int number, std::string_view path, std::string_view pattern) {
   if (number == 0) return 0;

@@ -99,6 +99,23 @@ void EndDrawing() {
   Services().drawing = detail::DrawingSession{};
 }
 
+DrawingState CurrentDrawing() {
+  const detail::DrawingSession& d = Services().drawing;
+  if (d.target == nullptr) return {};
+  return {d.targetId, d.mode, static_cast<int>(d.pen), d.font};
+}
+
+void ResumeDrawing(const DrawingState& state) {
+  if (state.target == 0 || BeginDrawing(state.target) == 0) {
+    EndDrawing();
+    return;
+  }
+  detail::DrawingSession& d = Services().drawing;
+  d.mode = state.mode & 7;
+  d.pen = static_cast<std::uint32_t>(state.pen) & 0xFFFFFF;
+  d.font = state.font;
+}
+
 void SetDrawMode(int mode) {
   if (Target()) Services().drawing.mode = mode & 7;
 }

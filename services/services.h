@@ -92,6 +92,19 @@ inline constexpr int DRAW_OUTLINE = 4;      // boxes draw only their outline
 // Returns nonzero on success; a session already open is ended first.
 int BeginDrawing(int target);
 void EndDrawing();
+// The open session (target 0 when none), to be reopened later with ResumeDrawing: code that
+// must run drawing of its own while the caller's session is open (a frame run from inside a
+// frame) puts the caller's back this way.
+struct DrawingState {
+  int target = 0;
+  int mode = 0;
+  int pen = 0;
+  int font = -1;
+};
+DrawingState CurrentDrawing();
+// Reopens a session as saved. A saved target 0, or a target that no longer exists, leaves no
+// session open.
+void ResumeDrawing(const DrawingState& state);
 void SetDrawMode(int mode);
 // Font for DrawText, TextWidth and TextHeight; -1 (or an unknown handle) selects the system font.
 void SetDrawFont(int font);
@@ -239,6 +252,10 @@ int NextListingEntry(int id);
 std::string ListingEntryName(int id);
 int ListingEntryKind(int id);
 void CloseListing(int id);
+
+// One wildcard pattern against a name: "*" matches any run of bytes (none too), "?" exactly
+// one, other bytes themselves ignoring ASCII case. Work at most name length x pattern length.
+bool WildcardMatch(std::string_view pattern, std::string_view name);
 
 // 0 when empty or holding a control character or one of " * / : < > ? \ |.
 int IsValidFileName(std::string_view name);

@@ -34,11 +34,11 @@ TEST_F(Frames, AClickReportsTheButtonOnceOnRelease) {
   Frame();
   Press(20, 15);
   EXPECT_EQ(Frame(), 0) << "a press alone reports nothing";
-  EXPECT_EQ(GadgetRecord(1)->state, 1) << "armed";
+  EXPECT_EQ(detail::FindGadget(1)->state, 1) << "armed";
   EXPECT_EQ(headless::Pixel(10, 10), 0x404040) << "drawn sunken while held";
   Release();
   EXPECT_EQ(Frame(), 1);
-  EXPECT_EQ(GadgetRecord(1)->state, 0);
+  EXPECT_EQ(detail::FindGadget(1)->state, 0);
   EXPECT_EQ(Frame(), 0) << "reported once";
 }
 
@@ -49,7 +49,7 @@ TEST_F(Frames, MovingOffBeforeReleaseCancelsTheClick) {
   Frame();
   headless::SetMouse(150, 100);
   Frame();
-  EXPECT_EQ(GadgetRecord(1)->state, 0) << "release handling while off it";
+  EXPECT_EQ(detail::FindGadget(1)->state, 0) << "release handling while off it";
   Release();
   EXPECT_EQ(Frame(), 0);
 }
@@ -59,7 +59,7 @@ TEST_F(Frames, FirstGadgetInCreationOrderTakesOverlappingPresses) {
   CreateCheckBox(2, 10, 10, 100, 20, "B");
   std::vector<int> kinds;
   SetEventCallback([&](Gadget* g, int kind, std::intptr_t) {
-    if (g && g->number == 2) kinds.push_back(kind);
+    if (g && RecordNumber(g) == 2) kinds.push_back(kind);
     return 1;
   });
   Frame();
@@ -132,8 +132,8 @@ TEST_F(Frames, DisabledGadgetsLoseFocusButKeepTheirDate) {
   DisableGadget(2, 1);
   Frame();
   EXPECT_EQ(GetGadgetState(1), date);
-  EXPECT_EQ(GadgetRecord(2)->cursor, -1);
-  EXPECT_EQ(GadgetRecord(2)->state, 0);
+  EXPECT_EQ(detail::FindGadget(2)->cursor, -1);
+  EXPECT_EQ(detail::FindGadget(2)->state, 0);
 }
 
 TEST_F(Frames, MouseIsClampedToTheScreenSize) {
@@ -187,7 +187,7 @@ TEST_F(Frames, HandlersMayCloseTheWindowMidFrame) {
   Frame();
   ASSERT_EQ(Toolkit().ActiveWindow, 1);
   SetEventCallback([](Gadget* g, int kind, std::intptr_t) {
-    if (g && g->number == 5 && kind == 2) CloseWindow(1);
+    if (g && RecordNumber(g) == 5 && kind == 2) CloseWindow(1);
     return 1;
   });
   Press(20 + 2 + 15, 20 + 2 + 20 + 15);

@@ -1,6 +1,6 @@
 // Press and release handling of the buttons, the spin, the bars, the text field, the combo box,
 // the date gadget and the calendar, driven frame by frame with a held mouse button.
-#include "toolkit/frame/press_handling.h"
+#include "toolkit/frame/behaviour.h"
 
 #include <gtest/gtest.h>
 

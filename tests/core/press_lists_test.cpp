@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "tests/support/press_fixture.h"
-#include "toolkit/frame/press_handling.h"
+#include "toolkit/frame/behaviour.h"
+#include "toolkit/model/lifetime.h"
 
 namespace bevel {
 namespace {
@@ -82,7 +83,7 @@ TEST_F(ListPress, NoSelectionListReportsRightPressesAndHeaderButNeverChangesValu
   detail::PressList(R(1), Left(50, 15));
   EXPECT_EQ(R(1).pressedColumn, 1);
   detail::PressList(R(1), Left(50, RowY(R(1), 1), true));
-  EXPECT_EQ(R(1).activated, 1) << "a double click still activates";
+  EXPECT_TRUE(detail::Activated(R(1))) << "a double click still activates";
   EXPECT_EQ(R(1).value, 0);
 
   // On a selecting list the right button only reports too.
@@ -272,7 +273,7 @@ TEST_F(ListPress, FileListDoubleClickOpensTheSelectedDirectory) {
 
   detail::PressList(R(2), Left(50, RowY(R(2), 2), true));
   EXPECT_EQ(R(2).text, root);
-  EXPECT_EQ(R(2).activated, 1);
+  EXPECT_TRUE(detail::Activated(R(2)));
   fs::remove_all(dir);
 }
 
@@ -328,7 +329,7 @@ TEST_F(TreePress, DoubleClickOnTheSelectedLabelTogglesUnlessVetoed) {
   const FrameInput onB = Left(60, TreeRowY(R(1), 4), true);
   detail::PressTree(R(1), onB);
   EXPECT_EQ(R(1).items[3].itemState & ITEM_EXPANDED, ITEM_EXPANDED);
-  EXPECT_EQ(R(1).activated, 1);
+  EXPECT_TRUE(detail::Activated(R(1)));
   EXPECT_EQ(Of(20), (std::vector<Notice>{{1, 20, 3}}));
   detail::PressTree(R(1), onB);
   EXPECT_EQ(R(1).items[3].itemState & ITEM_EXPANDED, 0);

@@ -24,8 +24,6 @@ TEST_F(State, DefaultsAfterInit) {
   EXPECT_EQ(g.FramesPerTenth, 0);
   EXPECT_EQ(g.BlinkFrames, 0);
   EXPECT_EQ(g.ActiveWindow, 0);
-  EXPECT_EQ(g.SpectrumTable.size(), 240u * 241u);
-  EXPECT_EQ(g.ColorTable.size(), 81u);
   EXPECT_EQ(g.TreeTable.size(), 258u);
   // Roles by ColorSlot through the storage order.
   EXPECT_EQ(g.GadgetScheme[SlotIndex(COLOR_FACE)], 0xC0C0C0);

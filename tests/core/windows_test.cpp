@@ -283,21 +283,23 @@ TEST_F(Windows, ClosingDeletesTheWindowsGadgetsMenusShortcutsAndHandlers) {
   OpenWindow(2, 100, 100, 200, 100, "B");
   ASSERT_NE(CreateButton(20, 0, 0, 10, 10, "b1") * CreateButton(21, 0, 20, 10, 10, "b2"), 0);
   Frames(2);
-  Menu& menuA = g.MenuList.Append(1);
-  menuA.window = 1;
-  Menu& menuB = g.MenuList.Append(2);
-  menuB.window = 2;
-  g.MenuEntryList.push_back({&menuA, ENTRY_TITLE, 0, "A", 0});
-  g.MenuEntryList.push_back({&menuB, ENTRY_TITLE, 0, "B", 0});
-  g.ShortcutList.push_back({1, 1, 48});
-  g.ShortcutList.push_back({2, 0, 48});
+  // Window 1's menu and shortcut, and window 2's; plus a shortcut of every window.
+  Toolkit().PendingWindow = 1;
+  ASSERT_EQ(CreateMenu(1), 1);
+  MenuEntry* entryA = AddMenuTitle("A");
+  ASSERT_NE(AddShortcut(1, 48, 1), nullptr);
+  Toolkit().PendingWindow = 2;
+  ASSERT_EQ(CreateMenu(2), 2);
+  AddMenuTitle("B");
+  Toolkit().PendingWindow = 0;
+  ASSERT_NE(AddShortcut(0, 48, 2), nullptr);
   auto allow = [](Gadget*, int, std::intptr_t) { return 1; };
-  g.HandlerList.push_back({allow, GadgetRecord(11)});
+  g.HandlerList.push_back({allow, detail::FindGadget(11)});
   g.HandlerList.push_back({allow, &Rec(1)});
-  g.HandlerList.push_back({allow, GadgetRecord(21)});
+  g.HandlerList.push_back({allow, detail::FindGadget(21)});
 
   // A drop-down is open on B's second gadget, which sits behind A's two.
-  g.OpenPopupIndex = GadgetRecord(21)->listIndex;
+  g.OpenPopupIndex = detail::FindGadget(21)->listIndex;
   EXPECT_EQ(CloseWindow(1), 1);
   EXPECT_FALSE(GadgetExists(11) || GadgetExists(12));
   EXPECT_TRUE(GadgetExists(10) && GadgetExists(20) && GadgetExists(21));
@@ -306,11 +308,12 @@ TEST_F(Windows, ClosingDeletesTheWindowsGadgetsMenusShortcutsAndHandlers) {
   EXPECT_EQ(Rec(2).owner, 0);
   EXPECT_FALSE(g.MenuList.Contains(1));
   ASSERT_EQ(g.MenuEntryList.size(), 1u);
-  EXPECT_EQ(g.MenuEntryList.front().text, "B");
+  EXPECT_EQ(g.MenuEntryList.begin()->text, "B");
+  EXPECT_EQ(SetMenuItemText(entryA, "x"), 0) << "the closed menu's entry handle names nothing";
   ASSERT_EQ(g.ShortcutList.size(), 1u);
-  EXPECT_EQ(g.ShortcutList.front().window, 0);
+  EXPECT_EQ(g.ShortcutList.begin()->window, 0);
   ASSERT_EQ(g.HandlerList.size(), 1u);
-  EXPECT_EQ(g.HandlerList[0].filter, GadgetRecord(21));
+  EXPECT_EQ(g.HandlerList[0].filter, detail::FindGadget(21));
 
   EXPECT_EQ(CloseWindow(2), 1);
   EXPECT_EQ(g.OpenPopupIndex, -1) << "its gadget deleted, the drop-down is forgotten";

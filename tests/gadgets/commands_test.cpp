@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/gadget_model.h"
+#include "toolkit/model/lifetime.h"
 
 #include <string>
 
@@ -253,7 +254,7 @@ TEST_F(Commands, RecordAccessorsMatchTheNumberCommands) {
   SetGadgetState(1, 1);
   const Gadget* record = GadgetRecord(1);
   ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->number, 1);
+  EXPECT_EQ(RecordNumber(record), 1);
   EXPECT_EQ(RecordState(record), 1);
   EXPECT_EQ(RecordItemText(record, 2), "item 2");
   EXPECT_EQ(RecordItemText(record, 3), "");
@@ -544,13 +545,13 @@ TEST_F(Commands, GadgetActivatedByType) {
   CreateColumnList(1, 0, 0, 100, 5, "", 0);
   CreateString(2, 0, 0, 100, 20, "", -1, 0);
   CreateButton(3, 0, 0, 10, 10, "b");
-  Record(1).activated = 1;
-  Record(2).activated = 1;
-  Record(3).activated = 1;
+  detail::MarkActivated(Record(1));
+  detail::MarkActivated(Record(2));
+  detail::MarkActivated(Record(3));
   EXPECT_EQ(GadgetActivated(1), 1);
   EXPECT_EQ(GadgetActivated(2), 1);
   EXPECT_EQ(GadgetActivated(3), 0) << "buttons are never activated";
-  Record(1).activated = 0;
+  Record(1).activatedFrame = 0;
   EXPECT_EQ(GadgetActivated(1), 0);
 }
 

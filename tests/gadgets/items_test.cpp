@@ -27,7 +27,7 @@ class Items : public ::testing::Test {
     ASSERT_NE(CreateColumnList(kList, 0, 0, 200, 5, "Name", 0), 0);
     ASSERT_NE(CreateButton(kButton, 0, 0, 50, 20, "OK"), 0);
   }
-  static Gadget& Record(int number) { return *GadgetRecord(number); }
+  static Gadget& Record(int number) { return *detail::FindGadget(number); }
   // The gadget's item texts in order.
   static std::vector<std::string> Texts(int number) {
     std::vector<std::string> texts;

@@ -35,7 +35,7 @@ class UpdatePass : public testing::ToolkitScreen {
   void SetUp() override {
     ToolkitScreen::SetUp();
     SetEventCallback([this](Gadget* gadget, int kind, std::intptr_t item) {
-      seen_.push_back({gadget->number, kind, item});
+      seen_.push_back({RecordNumber(gadget), kind, item});
       if (onEvent_) onEvent_(kind);
       return vetoed_.count(kind) != 0 ? 0 : 1;
     });
@@ -54,7 +54,7 @@ class UpdatePass : public testing::ToolkitScreen {
     return Toolkit().EventGadget;
   }
   Events Seen() { return std::exchange(seen_, {}); }
-  static Gadget& G(int number) { return *GadgetRecord(number); }
+  static Gadget& G(int number) { return *detail::FindGadget(number); }
   static void Fill(int number, int count) {
     for (int i = 0; i < count; ++i) AddGadgetItem(number, -1, "Zeile " + std::to_string(i));
   }
@@ -162,7 +162,7 @@ TEST_F(UpdatePass, ListClicksCheckBoxesAndHeaderColumns) {
   EXPECT_EQ(list.items[1].itemState, 0);
   EXPECT_EQ(list.items[2].itemState, ITEM_SELECTED);
   EXPECT_EQ(list.state + list.pressedColumn, 0);
-  EXPECT_EQ(ClickedColumn(&list), 1);
+  EXPECT_EQ(ClickedColumn(GadgetRecord(1)), 1);
   EXPECT_EQ(Seen(), (Events{{1, 2, 0}, {1, 7, 0}, {1, 7, 1}, {1, 8, 1}}));
 }
 

@@ -88,6 +88,14 @@ class Menus : public testing::ToolkitScreen {
   // Centre of row `index` (no separators above it) of a drop-down at y.
   static int RowY(int y, int index) { return y + 2 + 17 * index + 9; }
 
+  // The record a public entry handle names.
+  static MenuEntry& Entry(MenuEntry* handle) {
+    MenuEntry* entry = Toolkit().MenuEntryList.Find(handle);
+    EXPECT_NE(entry, nullptr);
+    static MenuEntry none;
+    return entry != nullptr ? *entry : none;
+  }
+
   MenuEntry* paste_ = nullptr;
   int x2_ = 0, x3_ = 0;  // left edges of the second and third bar boxes
 };
@@ -103,7 +111,7 @@ TEST_F(Menus, CommandsNumbersAndHandles) {
   const int any = CreatePopupMenu(ANY_NUMBER);
   EXPECT_NE(any, 0);
   EXPECT_NE(any, 5);
-  EXPECT_EQ(AddMenuItem(7, "x")->menu, &Record(any)) << "entries go to the menu created last";
+  EXPECT_EQ(Entry(AddMenuItem(7, "x")).menu, &Record(any)) << "entries go to the menu created last";
   EXPECT_EQ(ShowPopupMenu(5, 0, 0), 0) << "a bar is no pop-up";
   EXPECT_EQ(AddShortcut(99, 30, 1), nullptr) << "no window 99";
 
@@ -111,22 +119,21 @@ TEST_F(Menus, CommandsNumbersAndHandles) {
   MenuEntry* other = AddMenuItem(9, "B");
   MenuEntry* c = AddMenuItem(8, "C");
   EXPECT_EQ(DisableMenuItem(any, 8, 1), 1);
-  EXPECT_EQ(a->flags | c->flags | (other->flags << 4), ENTRY_DISABLED);
+  EXPECT_EQ(Entry(a).flags | Entry(c).flags | (Entry(other).flags << 4), ENTRY_DISABLED);
   SetMenuItemState(other, 1);
-  EXPECT_EQ(other->flags, ENTRY_TICKED);
+  EXPECT_EQ(Entry(other).flags, ENTRY_TICKED);
 
   // A window's menus, entries and shortcuts go with it; their handles are refused afterwards.
-  Toolkit().WindowList.Append(3);
-  Toolkit().ActiveWindow = 3;
+  ASSERT_EQ(OpenWindow(3, 0, 0, 100, 50, "W"), 3);
   ASSERT_EQ(CreateMenu(10), 10);
   MenuEntry* gone = AddMenuItem(1, "weg");
   AddShortcut(3, 30, 1);
   AddShortcut(0, 31, 2);
-  detail::RemoveWindowMenus(3);
+  CloseWindow(3);
   EXPECT_EQ(Toolkit().MenuList.Find(10), nullptr);
   EXPECT_EQ(Toolkit().MenuEntryList.size(), 4u);
   ASSERT_EQ(Toolkit().ShortcutList.size(), 1u);
-  EXPECT_EQ(Toolkit().ShortcutList.front().window, 0);
+  EXPECT_EQ(Toolkit().ShortcutList.begin()->window, 0);
   EXPECT_EQ(DisableMenuEntry(gone, 1), 0);
   EXPECT_EQ(SetMenuItemText(gone, "x"), 0);
   EXPECT_EQ(AddMenuItem(2, "x"), nullptr) << "the current menu went with its window";
@@ -206,9 +213,9 @@ TEST_F(Menus, ChoosingFromDropDownAndBar) {
   Click(x2_ + 5, 8);
   Frame(x2_ + 10, RowY(19, 1), false);
   EXPECT_EQ(At(x2_ + 3, RowY(19, 1) - 8), 0x800000);
-  ASSERT_EQ(paste_->flags, ENTRY_HIGHLIGHTED);
+  ASSERT_EQ(Entry(paste_).flags, ENTRY_HIGHLIGHTED);
   DisableMenuEntry(paste_, 1);
-  EXPECT_EQ(paste_->flags, ENTRY_DISABLED) << "disabling removes the highlight";
+  EXPECT_EQ(Entry(paste_).flags, ENTRY_DISABLED) << "disabling removes the highlight";
   Frame(x2_ + 10, RowY(19, 1), true);
   Frame(x2_ + 10, RowY(19, 1), false);
   EXPECT_EQ(MenuEvent(), 0);
@@ -296,7 +303,7 @@ TEST_F(Menus, SubMenuFollowsTheMouseAndChooses) {
   Frame(10, RowY(19, 1), false);
   EXPECT_EQ(At(subX, subY), 0xF0F0F0) << "hovering the title opens its sub-menu";
   Frame(subX + 10, RowY(subY, 0), false);
-  EXPECT_EQ(more->flags, ENTRY_HIGHLIGHTED) << "kept while the sub-menu holds the mouse";
+  EXPECT_EQ(Entry(more).flags, ENTRY_HIGHLIGHTED) << "kept while the sub-menu holds the mouse";
   Click(subX + 10, RowY(subY, 0));
   EXPECT_EQ(MenuEvent(), 3);
   EXPECT_EQ(OpenMenuNumber(), 0);
@@ -304,7 +311,7 @@ TEST_F(Menus, SubMenuFollowsTheMouseAndChooses) {
   Click(5, 8);
   Frame(10, RowY(19, 1), false);
   Frame(10, RowY(19, 0), false);
-  EXPECT_EQ(more->flags, 0);
+  EXPECT_EQ(Entry(more).flags, 0);
   EXPECT_EQ(At(subX + 5, subY + 5), kBackground) << "moving to a sibling closes it";
 }
 
@@ -399,7 +406,7 @@ TEST_F(Menus, MalformedMenusStayHarmless) {
   std::vector<MenuEntry*> titles;
   for (int i = 0; i < 100; ++i) titles.push_back(AddMenuTitle("T"));
   AddMenuItem(2, "tief");  // the levels are never closed
-  for (MenuEntry* t : titles) t->flags |= ENTRY_HIGHLIGHTED;
+  for (MenuEntry* t : titles) Entry(t).flags |= ENTRY_HIGHLIGHTED;
   const int wide = Width("Ab") + 18, x3 = 19 + wide;
 
   Click(3, 8);  // the code-only title is 18 wide and still opens
@@ -410,8 +417,8 @@ TEST_F(Menus, MalformedMenusStayHarmless) {
   EXPECT_EQ(Record(1).openTitle, 3) << "the empty title repeats the width before it";
   ExpectPixels({{x3 + wide - 1, 18, kFace}, {x3 + wide, 18, kBackground}});
   Frame(x3 + 10, RowY(19, 0), false);  // on the first nested title; a hundred levels below it
-  EXPECT_EQ(titles[0]->flags, ENTRY_HIGHLIGHTED);
-  EXPECT_EQ(titles[1]->flags, 0) << "not under the mouse";
+  EXPECT_EQ(Entry(titles[0]).flags, ENTRY_HIGHLIGHTED);
+  EXPECT_EQ(Entry(titles[1]).flags, 0) << "not under the mouse";
   Click(150, 140);
   EXPECT_EQ(OpenMenuNumber(), 0);
   EXPECT_EQ(MenuEvent(), 0);

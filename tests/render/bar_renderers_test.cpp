@@ -121,8 +121,8 @@ TEST_F(Bars, HorizontalTrackBarThumbAndTicks) {
   EXPECT_EQ(ColumnsOf(kBlack, kY + 29, kX, kX + 111), ticks);
   EXPECT_TRUE(ColumnsOf(kBlack, kY + 21, kX, kX + 111).empty());
 
-  GadgetRecord(1)->flags = 0;
-  GadgetRecord(1)->state = 3;
+  detail::FindGadget(1)->flags = 0;
+  detail::FindGadget(1)->state = 3;
   Render(1);
   EXPECT_EQ(ColumnsOf(kBlack, kY + 25, kX, kX + 111), (Rows{kX + 5, kX + 105}));
   EXPECT_EQ(At(kX + 50, kY), kOuterDark) << "dragged: the edges swap";
@@ -196,11 +196,11 @@ TEST_F(Bars, HorizontalScrollBarThumbAndArrows) {
   EXPECT_EQ(RowsOf(kBlack, kX + 8, kY, kY + 16), Range(kY + 4, kY + 10));
   EXPECT_EQ(RowsOf(kBlack, kX + 119, kY, kY + 16), Range(kY + 4, kY + 10));
   EXPECT_EQ(RowsOf(kBlack, kX + 122, kY, kY + 16), (Rows{kY + 7}));
-  GadgetRecord(1)->state = 2;
+  detail::FindGadget(1)->state = 2;
   Render(1);
   EXPECT_EQ(At(kX, kY), kThinDark) << "pressed";
   EXPECT_EQ(RowsOf(kBlack, kX + 6, kY, kY + 16), (Rows{kY + 8}));
-  GadgetRecord(1)->state = 4;
+  detail::FindGadget(1)->state = 4;
   Render(1);
   EXPECT_EQ(At(kX + 14 + 45, kY), kThinDark) << "thumb pressed";
 }
@@ -209,7 +209,8 @@ TEST_F(Bars, ThumbFillsTheTrackWhenThePageCoversTheRange) {
   ASSERT_NE(CreateScrollBar(1, kX, kY, 128, 16, 0, 99, 100, 0), 0);
   ASSERT_NE(CreateScrollBar(2, kX, kY, 128, 16, 0, 99, 150, 0), 0);
   for (int n : {1, 2}) {
-    GadgetRecord(n)->value = 5;  // beyond what the page allows: the thumb still rests at the start
+    detail::FindGadget(n)->value =
+        5;  // beyond what the page allows: the thumb still rests at the start
     Render(n);
     EXPECT_EQ(At(kX + 14, kY), kInnerLight) << n;
     EXPECT_EQ(At(kX + 113, kY + 8), kThinDark) << n;
@@ -228,7 +229,7 @@ TEST_F(Bars, VerticalScrollBar) {
   EXPECT_EQ(ColumnsOf(kBlack, kY + 5, kX, kX + 16), (Rows{kX + 7}));
   EXPECT_EQ(ColumnsOf(kBlack, kY + 8, kX, kX + 16), Range(kX + 4, kX + 10));
   EXPECT_EQ(ColumnsOf(kBlack, kY + 122, kX, kX + 16), (Rows{kX + 7}));
-  GadgetRecord(1)->state = 3;
+  detail::FindGadget(1)->state = 3;
   Render(1);
   EXPECT_EQ(ColumnsOf(kBlack, kY + 123, kX, kX + 16), (Rows{kX + 8}));
 }
@@ -256,7 +257,7 @@ TEST_F(Bars, UnsoundRangesStillDrawASoundBar) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "min " << c.minimum << " max " << c.maximum << " page "
                                       << c.page << " value " << c.value << " width " << c.width);
-    Gadget& g = *GadgetRecord(CreateScrollBar(number, kX, kY, 200, 16, 0, 1, 1, 0));
+    Gadget& g = *detail::FindGadget(CreateScrollBar(number, kX, kY, 200, 16, 0, 1, 1, 0));
     g.width = c.width;
     g.minimum = c.minimum;
     g.maximum = c.maximum;

@@ -37,7 +37,7 @@ class Combos : public testing::RenderProbe {
   static Gadget& Combo(int rows, int flags, int items) {
     EXPECT_NE(CreateComboBox(1, kX, kY, kW, rows, flags), 0);
     for (int i = 1; i <= items; ++i) AddGadgetItem(1, -1, "i" + std::to_string(i));
-    return *GadgetRecord(1);
+    return *detail::FindGadget(1);
   }
   Points Row(int top, const char* text, int colour) {
     return TextInk(kX + 4, top, text, colour, kX + 100);
@@ -226,7 +226,7 @@ TEST_F(Combos, EditableBoxSelectionCaretAndPickPoint) {
   EXPECT_EQ(g.cursor, 1);
 
   // A fixed box shows no caret even with positions stored, and its counters stay.
-  Gadget& f = *GadgetRecord(CreateComboBox(2, kX, kY, kW, 5, 0));
+  Gadget& f = *detail::FindGadget(CreateComboBox(2, kX, kY, kW, 5, 0));
   SetGadgetText(2, "abc");
   f.selectionStart = f.cursor = 3;
   ShowCaret(f);

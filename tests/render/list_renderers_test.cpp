@@ -41,7 +41,7 @@ TEST_F(Lists, RowTopsWithAndWithoutHeader) {
   SetGadgetState(1, 0);
   Render(1);
   EXPECT_EQ(Span(kNavy, kX + 2), std::pair(kY + 16, kY + 29));
-  GadgetRecord(1)->topItem = 1;
+  detail::FindGadget(1)->topItem = 1;
   SetGadgetState(1, 1);
   Render(1);
   EXPECT_EQ(Span(kNavy, kX + 2), std::pair(kY + 16, kY + 29)) << "scrolled by one";
@@ -73,7 +73,7 @@ TEST_F(Lists, HeaderTitlesCellsAndPressedColumn) {
   EXPECT_EQ(At(kX + 61, kY + 2), kThinDark);
   EXPECT_EQ(At(kX + 62, kY + 2), kThinLight);
   // A pressed column sinks and its title moves one pixel right and down.
-  GadgetRecord(1)->pressedColumn = 2;
+  detail::FindGadget(1)->pressedColumn = 2;
   Render(1);
   EXPECT_EQ(At(kX + 62, kY + 2), kThinDark);
   EXPECT_EQ(At(kX + 2, kY + 2), kThinLight) << "the other column stays raised";
@@ -116,7 +116,7 @@ TEST_F(Lists, SelectionColoursItemColoursAndMultiSelection) {
 
   // Multi-selection: value marks nothing, the item's bit 0x10 does.
   List(2, 4, LIST_NO_HEADER | LIST_MULTI_SELECT, 2);
-  GadgetRecord(2)->value = 1;
+  detail::FindGadget(2)->value = 1;
   SetItemState(2, 1, ITEM_SELECTED);
   Render(2);
   EXPECT_EQ(Span(kNavy, kX + 2), std::pair(kY + 16, kY + 29));
@@ -151,7 +151,7 @@ TEST_F(Lists, CheckBoxesAndTheirStates) {
 
 TEST_F(Lists, BuiltInScrollBar) {
   List(1, 5, 0, 20);  // height 88
-  Gadget& g = *GadgetRecord(1);
+  Gadget& g = *detail::FindGadget(1);
   const int bar = kX + 134, bottom = kY + 88;
   Render(1);
   EXPECT_EQ(RowsOf(kThinLight, bar, kY, kY + 16).front(), kY + 2) << "up button";
@@ -184,7 +184,7 @@ TEST_F(Lists, BuiltInScrollBar) {
   // Rounding up would reach the down button: 9 items, last page: top y + 16 + round(24.9),
   // ceil(31.1) = 32 rows to y + 72, so one shorter.
   List(2, 5, 0, 9);
-  GadgetRecord(2)->topItem = 4;
+  detail::FindGadget(2)->topItem = 4;
   Render(2);
   EXPECT_EQ(Thumb(88), std::pair(kY + 41, kY + 71));
   EXPECT_EQ(At(bar + 5, kY + 71), kThinDark);
@@ -206,7 +206,7 @@ TEST_F(Lists, AlwaysShownBarImageColumnAndFileList) {
   EXPECT_EQ(Span(0x0000FF, kX + 4), std::pair(kY + 2, kY + 15));
   EXPECT_EQ(Ink(kBlack, kX + 20, kY + 2, kX + 100, kY + 16), text);
   // A FileList is drawn by the same renderer.
-  GadgetRecord(2)->type = GADGET_FILELIST;
+  detail::FindGadget(2)->type = GADGET_FILELIST;
   Render(2);
   EXPECT_EQ(Ink(kBlack, kX + 20, kY + 2, kX + 100, kY + 16), text);
 }
@@ -227,7 +227,7 @@ TEST_F(Lists, OddFieldsStayInsideTheGadget) {
   int number = 1;
   for (const Case& c : cases) {
     SCOPED_TRACE(number);
-    Gadget& g = *GadgetRecord(List(number, 5, LIST_NO_HEADER, 2));
+    Gadget& g = *detail::FindGadget(List(number, 5, LIST_NO_HEADER, 2));
     g.topItem = c.topItem;
     g.rows = c.rows;
     g.columnCount = c.columnCount;
@@ -334,7 +334,7 @@ TEST_F(Trees, LineFromASiblingFarBelowCrossesTheView) {
   EXPECT_EQ(RowsOf(kBlack, kX + 11, kY + 12, kY + 74), Dotted(kY + 12, kY + 70));
   EXPECT_EQ(Thumb(74), std::pair(kY + 16, kY + 20));
   // Scrolled to the end, the line comes down from P above the view (entered while counting).
-  GadgetRecord(1)->topItem = 47;
+  detail::FindGadget(1)->topItem = 47;
   Render(1);
   EXPECT_EQ(RowsOf(kBlack, kX + 11, kY, kY + 60), Dotted(kY + 4, kY + 58));
 }

@@ -11,7 +11,7 @@ using ListThumb = testing::ToolkitScreen;
 TEST_F(ListThumb, VeryLongListsKeepAVisibleThumb) {
   ASSERT_NE(CreateColumnList(1, 0, 0, 150, 8, "T", 0), 0);
   for (int i = 0; i < 100000; ++i) AddGadgetItem(1, -1, "x");
-  Gadget& list = *GadgetRecord(1);
+  Gadget& list = *detail::FindGadget(1);
   for (const int top : {0, 50000, 100000 - 8}) {
     list.topItem = top;
     Clear();

@@ -21,7 +21,7 @@ class RenderProbe : public ToolkitScreen {
   void Render(int number) {
     Clear();
     Draw();
-    DrawGadget(*GadgetRecord(number), 0, 0);
+    DrawGadget(*detail::FindGadget(number), 0, 0);
     EndDrawing();
   }
   // Pixels of `colour` inside [x0, x1) x [y0, y1), row by row.

@@ -31,7 +31,7 @@ class Strings : public testing::RenderProbe {
   }
   static Gadget& Field(int w, int h, std::string_view text, int flags, int number = 1) {
     EXPECT_NE(CreateString(number, kX, kY, w, h, text, -1, flags), 0);
-    return *GadgetRecord(number);
+    return *detail::FindGadget(number);
   }
   // The field has the focus with these ends; the caret shows in the next frame, or not.
   static void Focus(Gadget& g, int anchor, int cursor, bool caretShows = true) {
@@ -304,7 +304,7 @@ class StringFrames : public testing::ToolkitScreen {
 
 TEST_F(StringFrames, ClickPlacesTheCaretDragSelectsAndUpKeepsTheColumn) {
   ASSERT_NE(CreateString(1, kX, kY, 100, 46, "abcdef\nabcdef", -1, STRING_MULTILINE), 0);
-  Gadget& g = *GadgetRecord(1);
+  Gadget& g = *detail::FindGadget(1);
   Frame();
   headless::SetMouse(kX + 19, kY + 22);  // second line, left of the middle of "c" (21)
   headless::SetButton(1, true);

@@ -33,7 +33,7 @@ TEST_F(Scripted, ClicksDoubleClicksWheelAndKeys) {
   run_.DoubleClick(30, 40 + 14 + 5);
   EXPECT_EQ(GetGadgetState(2), 0);
   run_.Wheel(-2);
-  EXPECT_EQ(GadgetRecord(2)->topItem, 6) << "three rows per notch";
+  EXPECT_EQ(detail::FindGadget(2)->topItem, 6) << "three rows per notch";
 
   run_.KeyDown(30);
   PollKeyboard();

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "services/headless.h"
-#include "toolkit/model/gadget.h"
+#include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel::testing {
@@ -24,7 +24,7 @@ class GadgetModel : public ::testing::Test {
 
   // The record of an existing gadget; fails the test when there is none.
   static Gadget& Record(int number) {
-    Gadget* gadget = GadgetRecord(number);
+    Gadget* gadget = detail::FindGadget(number);
     EXPECT_NE(gadget, nullptr) << "no gadget " << number;
     static Gadget none;
     return gadget != nullptr ? *gadget : none;

@@ -26,13 +26,13 @@ class PressFixture : public ToolkitScreen {
   void SetUp() override {
     ToolkitScreen::SetUp();
     SetEventCallback([this](Gadget* gadget, int kind, std::intptr_t item) {
-      notices.push_back({gadget->number, kind, item});
+      notices.push_back({RecordNumber(gadget), kind, item});
       return veto && veto(kind, item) ? 0 : 1;
     });
     Toolkit().FramesPerTenth = 3;
   }
 
-  static Gadget& R(int number) { return *GadgetRecord(number); }
+  static Gadget& R(int number) { return *detail::FindGadget(number); }
 
   // Left button held at (x, y) on the screen (the gadgets live on the screen, origin 0, 0).
   static detail::FrameInput Left(int x, int y, bool doubleClick = false) {

@@ -10,6 +10,8 @@
 
 #include "services/headless.h"
 #include "tests/support/toolkit_screen.h"
+#include "toolkit/frame/behaviour.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/text/key_editor.h"
 
@@ -55,7 +57,7 @@ class KeyEditing : public testing::ToolkitScreen {
   Gadget& String(int number, const std::string& text, int maximum = -1, int flags = 0,
                  int width = 100, int height = 20) {
     EXPECT_NE(CreateString(number, 0, 0, width, height, text, maximum, flags), 0);
-    return *GadgetRecord(number);
+    return *detail::FindGadget(number);
   }
   static void Place(Gadget& g, int selectionStart, int cursor) {
     g.selectionStart = selectionStart;
@@ -207,7 +209,7 @@ TEST_F(KeyEditing, EnterLeavesASingleLineField) {
   Place(g, 2, 2);
   EXPECT_EQ(Press(g, {kEnter}).keyCode, kEnter);
   EXPECT_EQ(g.state, 0);
-  EXPECT_EQ(g.activated, 1);
+  EXPECT_TRUE(detail::Activated(g));
   EXPECT_EQ(g.selectionStart, -1);
   EXPECT_EQ(g.cursor, 2);
 
@@ -215,7 +217,7 @@ TEST_F(KeyEditing, EnterLeavesASingleLineField) {
   Place(readOnly, 1, 1);
   Press(readOnly, {kEnter});
   EXPECT_EQ(readOnly.text, "abc");
-  EXPECT_EQ(readOnly.activated, 1) << "a read-only multi-line field is left too";
+  EXPECT_TRUE(detail::Activated(readOnly)) << "a read-only multi-line field is left too";
 }
 
 TEST_F(KeyEditing, ScrollKeepsTheCaretInside) {
@@ -230,7 +232,7 @@ TEST_F(KeyEditing, ScrollKeepsTheCaretInside) {
   EXPECT_EQ(g.scrollX, 0);
 
   ASSERT_NE(CreateComboBox(2, 0, 0, 100, 3, COMBO_EDITABLE), 0);
-  Gadget& combo = *GadgetRecord(2);
+  Gadget& combo = *detail::FindGadget(2);
   Place(combo, 0, 0);
   for (int i = 0; i < 40; ++i) Press(combo, {50});
   EXPECT_EQ(TextWidth(combo.text) - combo.scrollX, 100 - 24) << "less the drop button";
@@ -251,7 +253,7 @@ class TabOrder : public KeyEditing {
     KeyEditing::SetUp();
     SetEventCallback([this](Gadget* gadget, int kind, std::intptr_t) {
       if (kind == 11 || kind == 12)
-        focus.push_back(std::to_string(kind) + ":" + std::to_string(gadget->number));
+        focus.push_back(std::to_string(kind) + ":" + std::to_string(RecordNumber(gadget)));
       return 1;
     });
   }
@@ -265,11 +267,11 @@ TEST_F(TabOrder, NextFieldOfTheSameWindowInListOrder) {
   String(4, "away").window = 99;
   ASSERT_NE(CreateComboBox(5, 0, 0, 50, 3, 0), 0);  // not editable
   ASSERT_NE(CreateComboBox(6, 0, 0, 50, 3, COMBO_EDITABLE), 0);
-  Gadget& combo = *GadgetRecord(6);
+  Gadget& combo = *detail::FindGadget(6);
   combo.text = "ab";
   String(7, "hidden").hidden = 1;
   ASSERT_NE(CreateDate(8, 0, 0, 80, 20), 0);
-  Gadget& date = *GadgetRecord(8);
+  Gadget& date = *detail::FindGadget(8);
 
   Place(first, 1, 2);
   first.altCode = 12;  // Alt + 1, 2 typed, Alt still held
@@ -320,8 +322,9 @@ TEST_F(TabOrder, AloneInItsWindowNothingChanges) {
 
 // One update pass over all text fields, as the frame function runs it.
 void UpdateAll() {
-  for (Gadget* g : std::vector<Gadget*>{GadgetRecord(1), GadgetRecord(2), GadgetRecord(3)}) {
-    UpdateTextField(*g, nullptr);
+  for (Gadget* g :
+       std::vector<Gadget*>{detail::FindGadget(1), detail::FindGadget(2), detail::FindGadget(3)}) {
+    UpdateTextField(*g);
   }
 }
 
@@ -330,11 +333,11 @@ TEST_F(TabOrder, OneTabMovesOneFieldEvenWithoutFrameTiming) {
   String(1, "a");
   String(2, "b");
   String(3, "c");
-  Place(*GadgetRecord(1), 0, 0);
+  Place(*detail::FindGadget(1), 0, 0);
   Hold({kTab});
   UpdateAll();
-  EXPECT_EQ(GadgetRecord(2)->state, 1) << "the next field has the focus";
-  EXPECT_EQ(GadgetRecord(3)->state, 0) << "and kept it within the frame";
+  EXPECT_EQ(detail::FindGadget(2)->state, 1) << "the next field has the focus";
+  EXPECT_EQ(detail::FindGadget(3)->state, 0) << "and kept it within the frame";
 }
 
 // --- Vetoes ---------------------------------------------------------------------------------
@@ -371,7 +374,7 @@ TEST_F(Vetoes, WhatRunsAfterACancelledStep) {
   Place(g, 1, 1);
   edit = Press(g, {kLeft, kRight, kEnter});
   EXPECT_EQ(g.cursor, 1) << "a cancelled navigation key skips the others";
-  EXPECT_EQ(g.activated, 1) << "but not Enter";
+  EXPECT_TRUE(detail::Activated(g)) << "but not Enter";
   EXPECT_EQ(edit.keyCode, kEnter);
 }
 
@@ -381,7 +384,7 @@ TEST_F(Vetoes, AVetoedKeyStillStartsTheRepeat) {
   Toolkit().FramesPerTenth = 6;
   Place(g, 3, 3);
   Hold({kX});
-  UpdateTextField(g, nullptr);
+  UpdateTextField(g);
   EXPECT_EQ(g.text, "abc");
   EXPECT_EQ(g.repeatDelay, 12);
   EXPECT_EQ(g.lastKey, kX);
@@ -433,7 +436,7 @@ TEST_F(KeyEditing, AHandlerClosingTheFieldsWindow) {
       return 1;
     });
     Hold({key});
-    UpdateTextField(g, nullptr);  // must not touch the deleted record (AddressSanitizer)
+    UpdateTextField(g);  // must not touch the deleted record (AddressSanitizer)
     EXPECT_EQ(GadgetRecord(5), nullptr) << "kind " << kind << " key " << key;
     CloseWindow(1);
     Toolkit().HandlerList.clear();
@@ -460,7 +463,7 @@ TEST_F(KeyEditing, AutoRepeatWaitsThenRepeatsFaster) {
   for (int frame = 0; frame < 20; ++frame) {
     t.EventGadget = 0;
     const std::size_t before = g.text.size();
-    UpdateTextField(g, nullptr);
+    UpdateTextField(g);
     if (g.text.size() != before) {
       editFrames.push_back(frame);
       EXPECT_EQ(t.EventGadget, 1);
@@ -474,9 +477,9 @@ TEST_F(KeyEditing, AutoRepeatWaitsThenRepeatsFaster) {
 
   // Releasing ends the wait at the next frame; a new press waits the full time again.
   Hold({});
-  UpdateTextField(g, nullptr);
+  UpdateTextField(g);
   Hold({30});
-  UpdateTextField(g, nullptr);
+  UpdateTextField(g);
   EXPECT_EQ(g.text, "aaaaa");
   EXPECT_EQ(g.repeatDelay, 12);
 }
@@ -487,10 +490,11 @@ TEST_F(KeyEditing, UpdateLeavesFieldsWithoutFocusAlone) {
   Place(off, 3, 3);
   off.disabled = 1;
   ASSERT_NE(CreateComboBox(3, 0, 0, 50, 3, COMBO_EDITABLE), 0);
-  Gadget& list = *GadgetRecord(3);
+  Gadget& list = *detail::FindGadget(3);
   list.state = 1;  // list mode: no cursor
   Hold({kX});
-  for (Gadget* g : {&idle, &off, &list}) UpdateTextField(*g, nullptr);
+  for (Gadget* g : {&idle, &off}) UpdateTextField(*g);
+  detail::UpdateComboBox(list, {});
   EXPECT_EQ(idle.text, "abc");
   EXPECT_EQ(off.text, "abc");
   EXPECT_EQ(list.text, "");
@@ -498,7 +502,7 @@ TEST_F(KeyEditing, UpdateLeavesFieldsWithoutFocusAlone) {
 
   Toolkit().OpenPopupIndex = list.listIndex;
   Place(list, 0, 0);
-  UpdateTextField(list, nullptr);
+  detail::UpdateComboBox(list, {});
   EXPECT_EQ(list.text, "x");
   EXPECT_EQ(Toolkit().OpenPopupIndex, -1);
 }
@@ -508,12 +512,12 @@ TEST_F(KeyEditing, AltCodeCharacterIsReportedAsAnEdit) {
   Place(g, 0, 0);
   for (int key : {8, 6}) {  // Alt + 7, 5
     Hold({56, key});
-    UpdateTextField(g, nullptr);
+    UpdateTextField(g);
     g.repeatDelay = 0;
   }
   Toolkit().EventGadget = 0;
   Hold({});
-  UpdateTextField(g, nullptr);
+  UpdateTextField(g);
   EXPECT_EQ(g.text, "K");
   EXPECT_EQ(Toolkit().EventGadget, 1);
 }

@@ -4,24 +4,28 @@
 // parts, the menus and the pointer, grabs the snapshot, handles the title bar and measures the
 // frame time.
 //
+// Handlers run in the middle of it and may close windows or run frames of their own (a
+// requester opened from a handler): see toolkit/model/lifetime.h for how records and the
+// drawing session survive that.
+//
 // Index of this file:
 // [SECTION] Double click
-// [SECTION] Hit rectangles and drop-down direction
 // [SECTION] Input: press and release handling
 // [SECTION] Drawing
 // [SECTION] Frame timing
 // [SECTION] GadgetEvent
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstdint>
 
 #include "services/services.h"
 #include "toolkit/frame/draw_gadget.h"
+#include "toolkit/frame/invariants.h"
 #include "toolkit/frame/update_pass.h"
 #include "toolkit/menus/menus.h"
-#include "toolkit/model/colours.h"
 #include "toolkit/model/frame_input.h"
 #include "toolkit/model/gadget_class.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/notify.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/windows/windows.h"
@@ -49,158 +53,91 @@ namespace {
 // double click.
 constexpr int kClickSpent = 32766;
 
-void CountClicks(ToolkitState& g, int mx, int my, bool anyDown) {
-  if (g.ClickCounter == kDoubleClick) g.ClickCounter = kClickSpent;
+void CountClicks(ToolkitState& tk, int mx, int my, bool anyDown) {
+  if (tk.ClickCounter == kDoubleClick) tk.ClickCounter = kClickSpent;
   if (!anyDown) {
-    if (g.ClickCounter >= 1 && g.ClickCounter < 1000) {
-      ++g.ClickCounter;
-      if (mx != g.PressX || my != g.PressY) g.ClickCounter = 0;
+    if (tk.ClickCounter >= 1 && tk.ClickCounter < 1000) {
+      ++tk.ClickCounter;
+      if (mx != tk.PressX || my != tk.PressY) tk.ClickCounter = 0;
     } else {
-      g.ClickCounter = 0;
+      tk.ClickCounter = 0;
     }
     return;
   }
-  if (g.ClickCounter == 0) {
-    g.ClickCounter = 1;
-    g.PressX = mx;
-    g.PressY = my;
-  } else if (g.ClickCounter >= 2 && g.ClickCounter < 1000) {
-    if (g.ClickCounter <= g.FramesPerTenth * 5 - 1) {
-      g.ClickCounter = kDoubleClick;
+  if (tk.ClickCounter == 0) {
+    tk.ClickCounter = 1;
+    tk.PressX = mx;
+    tk.PressY = my;
+  } else if (tk.ClickCounter >= 2 && tk.ClickCounter < 1000) {
+    if (tk.ClickCounter <= tk.FramesPerTenth * 5 - 1) {
+      tk.ClickCounter = kDoubleClick;
     } else {
       // Too late for a double click: this press starts a new pair. (Counting it as spent would
       // make the title bar, which wants a single press, ignore it.)
-      g.ClickCounter = 1;
-      g.PressX = mx;
-      g.PressY = my;
+      tk.ClickCounter = 1;
+      tk.PressX = mx;
+      tk.PressY = my;
     }
   }
-}
-
-//-----------------------------------------------------------------------------
-// [SECTION] Hit rectangles and drop-down direction
-//-----------------------------------------------------------------------------
-
-constexpr int kCalendarWidth = 201;
-constexpr int kCalendarHeight = 158;
-
-// Caller: a drawing session is open (the field height is measured in the gadget's font).
-int ComboFieldHeight(const Gadget& gadget) {
-  SetDrawFont(GadgetColour(gadget, COLOR_FONT));
-  return TextHeight(" ") + 4;
-}
-
-// The open list's height: its stored height, or shorter when it has fewer items than rows.
-int ComboListHeight(const Gadget& gadget) {
-  const int count = static_cast<int>(gadget.items.size());
-  return count < gadget.rows ? count * 14 + 4 : gadget.height;
-}
-
-// Decides, every frame, whether a drop-down part opens above its gadget.
-void DecideDropDirection(Gadget& gadget, const FrameInput& in, int screenHeight) {
-  const int gy = in.oy + gadget.y;
-  if (gadget.type == GADGET_COMBOBOX) {
-    gadget.dropUp = gy + ComboFieldHeight(gadget) + ComboListHeight(gadget) > screenHeight;
-  } else if (gadget.type == GADGET_DATE) {
-    gadget.dropUp = gy + gadget.height + kCalendarHeight > screenHeight;
-  }
-}
-
-// The rectangle that takes the mouse: the gadget, a ComboBox's field (and its list while
-// open), a Date with its open calendar.
-bool Hit(const Gadget& gadget, const FrameInput& in) {
-  const int gx = in.ox + gadget.x, gy = in.oy + gadget.y;
-  int width = gadget.width, extra = 0, up = 0;
-  if (gadget.type == GADGET_COMBOBOX) {
-    // Closed: the field only. Open: the field and its list below (or above) it.
-    const int field = ComboFieldHeight(gadget);
-    const int list = gadget.dropState >= 2 ? ComboListHeight(gadget) : 0;
-    const int top = gy - (gadget.dropUp ? list : 0);
-    return in.mx >= gx && in.mx <= gx + width - 1 && in.my >= top &&
-           in.my <= top + field + list - 1;
-  } else if (gadget.type == GADGET_DATE && gadget.dropState >= 2) {
-    extra = kCalendarHeight;
-    up = gadget.dropUp ? kCalendarHeight : 0;
-    width = std::max(width, kCalendarWidth);
-  }
-  return in.mx >= gx && in.mx <= gx + width - 1 && in.my >= gy - up &&
-         in.my <= gy + gadget.height + extra - up - 1;
 }
 
 //-----------------------------------------------------------------------------
 // [SECTION] Input: press and release handling
 //-----------------------------------------------------------------------------
 
-int N(Gadget& gadget, int kind, std::intptr_t item) {
-  return NotifyHandlers(Toolkit().WindowList.Find(gadget.window), &gadget, kind, item);
+// The rectangle that takes the mouse: the class's (a drop-down part included), else the
+// gadget's own.
+bool Hit(const Gadget& g, const FrameInput& in) {
+  if (const HitFn hit = ClassOf(g).hit) return hit(g, in);
+  const int gx = in.ox + g.x, gy = in.oy + g.y;
+  return in.mx >= gx && in.mx <= gx + g.width - 1 && in.my >= gy && in.my <= gy + g.height - 1;
 }
 
-// The gadgets of this frame, by number: handlers may create gadgets or close windows while
-// the frame runs, so every step looks its gadget up again (O(1)) and skips vanished ones.
-std::vector<int>& FrameGadgets() {
-  static std::vector<int> numbers;
-  numbers.clear();
-  for (const auto& gadget : Toolkit().GadgetList) numbers.push_back(gadget->number);
-  return numbers;
-}
-
-void CloseOpenDropDownOutside(ToolkitState& g, const FrameInput& in) {
-  Gadget* open = g.GadgetList.At(g.OpenPopupIndex);
-  if (open == nullptr) {
-    g.OpenPopupIndex = -1;
+void CloseOpenDropDownOutside(ToolkitState& tk, const FrameInput& in) {
+  Gadget* open = tk.GadgetList.At(tk.OpenPopupIndex);
+  if (open == nullptr || open->dead) {
+    tk.OpenPopupIndex = -1;
     return;
   }
   if (Hit(*open, in)) return;
-  g.OpenPopupIndex = -1;
+  tk.OpenPopupIndex = -1;
   open->dropState = 0;
   open->dropClose = 0;
-  N(*open, 15, 0);
+  Ask(*open, EVENT_DROP_CLOSED);
 }
 
-void PressAndRelease(ToolkitState& g, const FrameInput& in) {
-  if (in.left && g.OpenPopupIndex != -1) CloseOpenDropDownOutside(g, in);
+void PressAndRelease(ToolkitState& tk, const FrameInput& in) {
+  if (in.left && tk.OpenPopupIndex != -1) CloseOpenDropDownOutside(tk, in);
+  // By position over the gadgets there were when the press came: positions stay put while the
+  // frame runs, whatever the handlers close or create.
+  const int count = tk.GadgetList.size();
   bool pressed = false;
-  for (const int number : FrameGadgets()) {
-    Gadget* gadget = g.GadgetList.Find(number);
-    if (gadget == nullptr) continue;
-    const bool eligible = !gadget->disabled && !gadget->hidden && gadget->type != GADGET_TEXT &&
-                          gadget->type != GADGET_FRAME3D && gadget->window == g.ActiveWindow &&
-                          !in.minimised && Hit(*gadget, in);
-    const GadgetClass* cls = ClassOf(gadget->type);
+  for (int position = 0; position < count; ++position) {
+    Gadget& g = *tk.GadgetList.At(position);
+    if (g.dead) continue;
+    const GadgetClass& cls = ClassOf(g);
+    const bool eligible = (cls.flags & CLASS_TAKES_PRESS) && !g.disabled && !g.hidden &&
+                          g.window == tk.ActiveWindow && !in.minimised && Hit(g, in);
     if (eligible) {
-      const bool button =
-          in.left ||
-          (in.right && (gadget->type == GADGET_COLUMNLIST || gadget->type == GADGET_FILELIST));
-      const bool popupAllows = g.OpenPopupIndex == -1 || g.OpenPopupIndex == gadget->listIndex;
+      const bool button = in.left || (in.right && (cls.flags & CLASS_RIGHT_BUTTON));
+      const bool popupAllows = tk.OpenPopupIndex == -1 || tk.OpenPopupIndex == g.listIndex;
       if (button && !pressed && popupAllows) {
         pressed = true;
-        if (cls && cls->press) cls->press(*gadget, in);
+        if (cls.press != nullptr) cls.press(g, in);
       }
       continue;
     }
-    if (cls && cls->release) cls->release(*gadget);
-    if (Gadget* still = g.GadgetList.Find(number)) N(*still, 3, 0);
+    if (cls.release != nullptr) cls.release(g);
+    Ask(g, EVENT_HELD_ELSEWHERE);
   }
   if (!pressed) return;
-  // A press elsewhere takes the keyboard focus from every text field.
-  for (const int number : FrameGadgets()) {
-    Gadget* gadget = g.GadgetList.Find(number);
-    if (gadget == nullptr || gadget->number == g.EventGadget) continue;
-    const bool editable = gadget->type == GADGET_STRING ||
-                          (gadget->type == GADGET_COMBOBOX && (gadget->flags & COMBO_EDITABLE));
-    const int before = gadget->state;
-    if (editable && gadget->dropState < 2) {
-      gadget->state = 0;
-      gadget->selectionStart = gadget->cursor = -1;
-      gadget->altCode = 0;
-    } else if (gadget->type == GADGET_DATE) {
-      gadget->state = 0;
-      gadget->altCode = 0;
-      gadget->dateField = gadget->dateFieldType = 0;
-    } else {
-      continue;
-    }
-    if (before != 0) N(*gadget, 12, 0);
+  // A press elsewhere takes the keyboard focus from every other text field and Date.
+  for (int position = 0; position < count; ++position) {
+    Gadget& g = *tk.GadgetList.At(position);
+    const BlurFn loseFocus = ClassOf(g).loseFocus;
+    if (g.dead || loseFocus == nullptr || g.number == tk.EventGadget) continue;
+    const int before = g.state;
+    if (loseFocus(g) && before != 0) Ask(g, EVENT_FOCUS_LOST);
   }
 }
 
@@ -208,37 +145,45 @@ void PressAndRelease(ToolkitState& g, const FrameInput& in) {
 // [SECTION] Drawing
 //-----------------------------------------------------------------------------
 
-bool Live(const ToolkitState& g, const Gadget& gadget, const FrameInput& in) {
-  return gadget.window == g.ActiveWindow && !in.minimised && !gadget.hidden;
+bool Live(const ToolkitState& tk, const Gadget& g, const FrameInput& in) {
+  return g.window == tk.ActiveWindow && !in.minimised && !g.hidden;
 }
 
-void DrawGadgets(ToolkitState& g, const FrameInput& in) {
-  for (const auto& gadget : g.GadgetList) {
-    if (!Live(g, *gadget, in) || gadget->listIndex == g.OpenPopupIndex) continue;
-    DrawGadget(*gadget, in.ox, in.oy);
+// The live area: the active window (drawn over its backdrop when `draw`), or the screen, and
+// where its gadget coordinates start.
+void EnterLiveArea(FrameInput& in, bool draw) {
+  in.window = ActiveWindowRecord();
+  const bool bar = LiveMenuBar() != nullptr;
+  if (in.window != nullptr) {
+    if (draw) DrawActiveWindow();
+    ContentOrigin(*in.window, bar, in.ox, in.oy);
+    in.minimised = IsMinimised(*in.window);
+  } else {
+    in.ox = 0;
+    in.oy = bar ? MenuBarHeight() : 0;
+    in.minimised = false;
+  }
+}
+
+void DrawGadgets(ToolkitState& tk, const FrameInput& in) {
+  for (Gadget* g : tk.GadgetList) {
+    if (!Live(tk, *g, in) || g->listIndex == tk.OpenPopupIndex) continue;
+    DrawGadget(*g, in.ox, in.oy);
   }
   // A disabled gadget keeps no focus, selection anchor or open drop-down.
-  for (const auto& gadget : g.GadgetList) {
-    if (!gadget->disabled) continue;
-    const int type = gadget->type;
-    if (type == GADGET_COLUMNLIST || type == GADGET_STRING || type == GADGET_COMBOBOX ||
-        type == GADGET_FILELIST) {
-      gadget->state = 0;
-    }
-    gadget->selectionStart = gadget->cursor = -1;
-    gadget->dropState = gadget->dropClose = 0;
+  for (Gadget* g : tk.GadgetList) {
+    if (!g->disabled) continue;
+    if (HasClassFlag(*g, CLASS_DISABLED_CLEARS_STATE)) g->state = 0;
+    g->selectionStart = g->cursor = -1;
+    g->dropState = g->dropClose = 0;
   }
 }
 
-// Image buttons show a sprite, blitted with the colour key after the drawing session.
-void DrawImageButtonSprites(const ToolkitState& g, const FrameInput& in) {
-  for (const auto& gadget : g.GadgetList) {
-    if (gadget->type != GADGET_IMAGEBUTTON || !Live(g, *gadget, in)) continue;
-    const int sprite = gadget->hoverColour;
-    if (!SpriteExists(sprite)) continue;
-    const int p = gadget->state >= 1 ? 1 : 0;
-    BlitSpriteKeyed(sprite, in.ox + gadget->x + (gadget->width - SpriteWidth(sprite)) / 2 + p,
-                    in.oy + gadget->y + (gadget->height - SpriteHeight(sprite)) / 2 + p);
+// Sprites are blitted with their colour key after the drawing session.
+void DrawSprites(const ToolkitState& tk, const FrameInput& in) {
+  for (const Gadget* g : tk.GadgetList) {
+    const SpriteFn drawSprite = ClassOf(*g).drawSprite;
+    if (drawSprite != nullptr && Live(tk, *g, in)) drawSprite(*g, in.ox, in.oy);
   }
 }
 
@@ -246,14 +191,14 @@ void DrawImageButtonSprites(const ToolkitState& g, const FrameInput& in) {
 // [SECTION] Frame timing
 //-----------------------------------------------------------------------------
 
-void MeasureFrame(ToolkitState& g) {
+void MeasureFrame(ToolkitState& tk) {
   const std::uint32_t t = TickCount();
-  const std::uint32_t d = t - g.LastFrameTick;
+  const std::uint32_t d = t - tk.LastFrameTick;
   if (d < 1) return;
   const double perTenth = 100.0 / static_cast<double>(d);
-  g.FramesPerTenth = static_cast<int>(std::nearbyint(perTenth));
-  g.BlinkFrames = static_cast<int>(std::nearbyint(perTenth * 5));
-  g.LastFrameTick = t;
+  tk.FramesPerTenth = static_cast<int>(std::nearbyint(perTenth));
+  tk.BlinkFrames = static_cast<int>(std::nearbyint(perTenth * 5));
+  tk.LastFrameTick = t;
 }
 
 }  // namespace
@@ -265,8 +210,11 @@ void MeasureFrame(ToolkitState& g) {
 
 int GadgetEvent() {
   using namespace detail;
-  ToolkitState& g = Toolkit();
-  g.EventGadget = 0;
+  ToolkitState& tk = Toolkit();
+  // A frame run from a handler reports its own gadget; the outer frame's stays for it.
+  const int outerEvent = tk.EventGadget;
+  FrameScope frame;
+  tk.EventGadget = 0;
   const int mx0 = MouseX(), my0 = MouseY();
 
   PollKeyboard();
@@ -276,53 +224,50 @@ int GadgetEvent() {
   in.my = MouseY();
   in.wheel = MouseWheel();
   // Only the upper edges are clamped; the pointer may rest on the last column and row + 1.
-  if (in.mx > g.ScreenWidth || in.my > g.ScreenHeight) {
-    in.mx = std::min(in.mx, g.ScreenWidth);
-    in.my = std::min(in.my, g.ScreenHeight);
+  if (in.mx > tk.ScreenWidth || in.my > tk.ScreenHeight) {
+    in.mx = std::min(in.mx, tk.ScreenWidth);
+    in.my = std::min(in.my, tk.ScreenHeight);
     SetMousePosition(in.mx, in.my);
   }
   in.left = MouseButton(1) != 0;
   in.right = MouseButton(2) != 0;
-  CountClicks(g, in.mx, in.my, in.left || in.right);
-  in.doubleClick = g.ClickCounter == kDoubleClick;
+  CountClicks(tk, in.mx, in.my, in.left || in.right);
+  in.doubleClick = tk.ClickCounter == kDoubleClick;
 
   // Activation, the live window and its frame.
   BeginWindowFrame();
-  in.window = ActiveWindowRecord();
-  Menu* bar = LiveMenuBar();
   const bool menuOpen = AnyMenuOpen();
   const bool drawing = BeginDrawing(BackBufferTarget()) != 0;
-  if (in.window) {
-    if (drawing) DrawActiveWindow();
-    ContentOrigin(*in.window, bar != nullptr, in.ox, in.oy);
-    in.minimised = IsMinimised(*in.window);
-  } else {
-    in.ox = 0;
-    in.oy = bar ? MenuBarHeight() : 0;
-  }
-
-  for (const auto& gadget : g.GadgetList) gadget->activated = 0;
+  EnterLiveArea(in, drawing);
 
   if (drawing) {
     SetDrawMode(DRAW_TRANSPARENT);
-    for (const auto& gadget : g.GadgetList) {
-      if (gadget->window == g.ActiveWindow) DecideDropDirection(*gadget, in, g.ScreenHeight);
+    for (Gadget* g : tk.GadgetList) {
+      const PlaceFn place = ClassOf(*g).placeDropDown;
+      if (place != nullptr && g->window == tk.ActiveWindow) place(*g, in, tk.ScreenHeight);
     }
+    const std::uint64_t framesBefore = tk.LastFrameSerial;
+    const int activeBefore = tk.ActiveWindow;
     if ((in.left || in.right) && !menuOpen) {
-      PressAndRelease(g, in);
+      PressAndRelease(tk, in);
     } else if (!in.left && !in.right && !menuOpen) {
       RunUpdatePass(in);
     }
-    // Handlers may have closed the live window: draw what is live now.
-    in.window = ActiveWindowRecord();
-    DrawGadgets(g, in);
+    // Frames run by a handler drew over this one, and a handler may have closed the live
+    // window: draw what is live now, where it is now.
+    if (tk.LastFrameSerial != framesBefore || tk.ActiveWindow != activeBefore) {
+      RestoreLiveBackdrop();
+      EnterLiveArea(in, true);
+    }
+    DrawGadgets(tk, in);
     EndDrawing();
   }
-  DrawImageButtonSprites(g, in);
+  DrawSprites(tk, in);
 
   if (BeginDrawing(BackBufferTarget())) {
     SetDrawMode(DRAW_TRANSPARENT);
-    if (Gadget* open = g.GadgetList.At(g.OpenPopupIndex); open && Live(g, *open, in)) {
+    if (Gadget* open = tk.GadgetList.At(tk.OpenPopupIndex);
+        open && !open->dead && Live(tk, *open, in)) {
       DrawGadget(*open, in.ox, in.oy);
     }
     HandleMenus(LiveMenuBar());
@@ -330,13 +275,16 @@ int GadgetEvent() {
   }
 
   EndWindowFrame();
-  if (g.SuppressPointer == 0 && g.PointerSprite >= 0 && g.PointerVisible != 0) {
-    BlitSpriteKeyed(g.PointerSprite, mx0, my0);
+  if (tk.SuppressPointer == 0 && tk.PointerSprite >= 0 && tk.PointerVisible != 0) {
+    BlitSpriteKeyed(tk.PointerSprite, mx0, my0);
   }
-  if (!menuOpen) HandleTitleBar(in.mx, in.my, in.left, g.ClickCounter);
-  MeasureFrame(g);
-  g.SuppressPointer = 0;
-  return g.EventGadget;
+  if (!menuOpen) HandleTitleBar(in.mx, in.my, in.left, tk.ClickCounter);
+  MeasureFrame(tk);
+  tk.SuppressPointer = 0;
+  const int event = tk.EventGadget;
+  if (frame.Nested()) tk.EventGadget = outerEvent;
+  CheckFrameInvariants();
+  return event;
 }
 
 }  // namespace bevel

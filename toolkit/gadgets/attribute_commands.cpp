@@ -4,6 +4,8 @@
 #include <string>
 
 #include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/model/gadget_class.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -30,19 +32,11 @@ ColorScheme* GetGadgetColors(int number) {
 int GadgetActivated(int number) {
   const Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
-  switch (gadget->type) {
-    case GADGET_COLUMNLIST:
-    case GADGET_TREE:
-    case GADGET_FILELIST:
-    case GADGET_STRING:
-    case GADGET_COMBOBOX:
-      return gadget->activated;
-    case GADGET_HYPERLINK:
-    case GADGET_IMAGEBUTTON:
-      return gadget->hoverColour;  // HyperLink: the hover colour; ImageButton: its image
-    default:
-      return 0;
-  }
+  const unsigned flags = detail::ClassOf(*gadget).flags;
+  if (flags & detail::CLASS_ACTIVATES) return detail::Activated(*gadget) ? 1 : 0;
+  // A HyperLink gives its hover colour, an ImageButton its sprite.
+  if (flags & detail::CLASS_ACTIVATED_IS_EXTRA) return gadget->hoverColour;
+  return 0;
 }
 
 int GadgetExists(int number) {
@@ -56,10 +50,10 @@ int ResizeGadget(int number, int x, int y, int width, int height) {
   if (y != KEEP_VALUE) gadget->y = y;
   if (width != KEEP_VALUE) gadget->width = width;
   if (height != KEEP_VALUE) {
-    if (detail::TakesRowCount(gadget->type)) {
+    if (const detail::RowsFn rowsToHeight = detail::ClassOf(*gadget).rowsToHeight) {
       // A row count. A ColumnList with a header keeps its header row, as at creation.
       gadget->rows = std::max(height, 0);
-      gadget->height = detail::RowsToHeight(gadget->type, gadget->flags, gadget->rows);
+      gadget->height = rowsToHeight(gadget->flags, gadget->rows);
     } else {
       gadget->height = height;
     }
@@ -68,20 +62,24 @@ int ResizeGadget(int number, int x, int y, int width, int height) {
 }
 
 Gadget* GadgetRecord(int number) {
-  return Toolkit().GadgetList.Find(number);
+  const Gadget* gadget = Toolkit().GadgetList.Find(number);
+  return gadget == nullptr ? nullptr : detail::GadgetList::HandleOf(*gadget);
 }
 
 int RecordNumber(const Gadget* record) {
-  return record == nullptr ? 0 : record->number;
+  const Gadget* gadget = Toolkit().GadgetList.FromHandle(record);
+  return gadget == nullptr ? 0 : gadget->number;
 }
 
 std::string RecordItemText(const Gadget* record, int index) {
-  return record == nullptr ? std::string() : GetItemText(record->number, index);
+  const Gadget* gadget = Toolkit().GadgetList.FromHandle(record);
+  return gadget == nullptr ? std::string() : GetItemText(gadget->number, index);
 }
 
 int ClickedColumn(const Gadget* record) {
-  if (record == nullptr || record->type != GADGET_COLUMNLIST) return 0;
-  return record->clickedRow - 1;
+  const Gadget* gadget = Toolkit().GadgetList.FromHandle(record);
+  if (gadget == nullptr || gadget->type != GADGET_COLUMNLIST) return 0;
+  return gadget->clickedRow - 1;
 }
 
 }  // namespace bevel

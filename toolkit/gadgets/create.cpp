@@ -4,7 +4,7 @@
 // Creation protocol, the same for every creator (NewGadget):
 //   1. Without GADGET_INTERNAL a number below 1 other than ANY_NUMBER fails.
 //   2. A number that any gadget (of any window) already has fails.
-//   3. The type's flag rules are applied (CreationFlags).
+//   3. The class's flag rules are applied (its creationFlags).
 //   4. A record is appended; ANY_NUMBER becomes a fresh handle from the gadget list.
 //   5. type, number, window (CurrentGadgetListOwner), geometry and flags are stored; colour
 //      slots 1..7 become -1 (use the scheme), the spare slot 8 stays 0.
@@ -19,6 +19,7 @@
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/gadget_class.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -27,60 +28,21 @@ namespace {
 constexpr int kCalendarWidth = 201;
 constexpr int kCalendarHeight = 158;
 
-// The per-type flag rules, applied at creation. A ColumnList's alignment bits
-// are turned into its first column's letter before this removes them.
-int CreationFlags(int type, int flags) {
-  switch (type) {
-    case GADGET_BUTTON:
-      if (flags & ALIGN_LEFT) flags &= ~ALIGN_RIGHT;
-      break;
-    case GADGET_TEXT:
-    case GADGET_HYPERLINK:
-      if (flags & ALIGN_RIGHT) flags &= ~ALIGN_CENTER;
-      break;
-    case GADGET_STRING:
-      if (flags & ALIGN_RIGHT) flags &= ~ALIGN_CENTER;
-      // Lower case excludes upper case only for text input; with numeric input the two bits
-      // select the extra characters "." and "-" and may stand together.
-      if ((flags & STRING_NUMERIC) == 0 && (flags & STRING_LOWER_CASE)) {
-        flags &= ~STRING_UPPER_CASE;
-      }
-      break;
-    case GADGET_COMBOBOX:
-      if ((flags & STRING_NUMERIC) == 0 && (flags & STRING_LOWER_CASE)) {
-        flags &= ~STRING_UPPER_CASE;
-      }
-      break;
-    case GADGET_COLUMNLIST:
-      flags &= ~(ALIGN_RIGHT | ALIGN_CENTER);
-      break;
-    case GADGET_FRAME3D:
-      if (flags & FRAME_SINGLE) flags &= ~FRAME_DOUBLE_SUNKEN;
-      if (flags & (FRAME_SINGLE | FRAME_DOUBLE_SUNKEN)) flags &= ~FRAME_FLAT;
-      break;
-    case GADGET_DATE:
-      flags |= STRING_NUMERIC;
-      break;
-    default:
-      break;
-  }
-  return flags;
-}
-
 // Steps 1 to 5 of the creation protocol; nullptr when the number is refused.
 Gadget* NewGadget(int type, int number, int x, int y, int width, int height, int flags) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   if ((flags & GADGET_INTERNAL) == 0 && number < 1 && number != ANY_NUMBER) return nullptr;
-  if (number != ANY_NUMBER && g.GadgetList.Contains(number)) return nullptr;
+  if (number != ANY_NUMBER && tk.GadgetList.Contains(number)) return nullptr;
   const int owner = CurrentGadgetListOwner();
-  Gadget& gadget = g.GadgetList.Append(number == ANY_NUMBER ? g.GadgetList.NewHandle() : number);
+  Gadget& gadget = tk.GadgetList.Append(number == ANY_NUMBER ? tk.GadgetList.NewNumber() : number);
   gadget.type = type;
   gadget.window = owner;
   gadget.x = x;
   gadget.y = y;
   gadget.width = width;
   gadget.height = height;
-  gadget.flags = CreationFlags(type, flags);
+  const detail::FlagsFn rules = detail::ClassOf(type).creationFlags;
+  gadget.flags = rules != nullptr ? rules(flags) : flags;
   gadget.colors.fill(-1);
   gadget.colors[SlotIndex(COLOR_SPARE)] = 0;
   return &gadget;
@@ -113,7 +75,7 @@ Gadget* NewRowGadget(int type, int number, int x, int y, int width, int rows, in
   Gadget* gadget = NewGadget(type, number, x, y, width, 0, flags);
   if (gadget == nullptr) return nullptr;
   gadget->rows = std::max(rows, 0);
-  gadget->height = detail::RowsToHeight(type, gadget->flags, gadget->rows);
+  gadget->height = detail::ClassOf(type).rowsToHeight(gadget->flags, gadget->rows);
   gadget->topItem = 0;
   return gadget;
 }
@@ -294,4 +256,51 @@ int CreateCalendar(int number, int x, int y, int width, int height, int date) {
   return Handle(gadget);
 }
 
+namespace detail {
+
+// [SECTION] Creation rules of the classes
+
+int ButtonFlags(int flags) {
+  return (flags & ALIGN_LEFT) ? flags & ~ALIGN_RIGHT : flags;
+}
+
+int TextFlags(int flags) {
+  return (flags & ALIGN_RIGHT) ? flags & ~ALIGN_CENTER : flags;
+}
+
+// Lower case excludes upper case only for text input; with numeric input the two bits select
+// the extra characters "." and "-" and may stand together.
+int ComboBoxFlags(int flags) {
+  if ((flags & STRING_NUMERIC) == 0 && (flags & STRING_LOWER_CASE)) flags &= ~STRING_UPPER_CASE;
+  return flags;
+}
+
+int StringFlags(int flags) {
+  return ComboBoxFlags(TextFlags(flags));
+}
+
+// A ColumnList's alignment bits were turned into its first column's letter at creation.
+int ColumnListFlags(int flags) {
+  return flags & ~(ALIGN_RIGHT | ALIGN_CENTER);
+}
+
+int Frame3DFlags(int flags) {
+  if (flags & FRAME_SINGLE) flags &= ~FRAME_DOUBLE_SUNKEN;
+  if (flags & (FRAME_SINGLE | FRAME_DOUBLE_SUNKEN)) flags &= ~FRAME_FLAT;
+  return flags;
+}
+
+int DateFlags(int flags) {
+  return flags | STRING_NUMERIC;
+}
+
+int ListHeight(int, int rows) {
+  return (rows < 0 ? 0 : rows) * kRowHeight + kListFrame;
+}
+
+int ColumnListHeight(int flags, int rows) {
+  return ListHeight(flags, rows) + ((flags & LIST_NO_HEADER) == 0 ? kRowHeight : 0);
+}
+
+}  // namespace detail
 }  // namespace bevel

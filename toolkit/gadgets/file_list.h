@@ -12,7 +12,8 @@ void FillFileList(Gadget& g);
 // Opens the entry at index: a drive, "..", or a sub-directory; a file changes nothing.
 void OpenFileListEntry(Gadget& g, int index);
 // 1 when name matches one of the ";"-separated wildcard patterns, 0 when not, 2 when the
-// pattern string is empty. Case-sensitive: callers pass both in lower case.
+// pattern string is empty. ASCII case is ignored; callers pass both in lower case so that the
+// other letters of Windows-1252 match regardless of case too.
 int MatchPattern(std::string_view name, std::string_view patterns);
 // Rebuilds the toolkit's drive list from the mounted file systems.
 void ReadDrives();

@@ -14,18 +14,19 @@ inline constexpr int kRowHeight = 14;
 inline constexpr int kListFrame = 4;
 inline constexpr char kDefaultDateMask[] = "%dd.%mm.%yyyy";
 
-// The types whose height is given as a row count (creation and ResizeGadget).
-inline bool TakesRowCount(int type) {
-  return type == GADGET_COLUMNLIST || type == GADGET_COMBOBOX || type == GADGET_TREE ||
-         type == GADGET_FILELIST;
-}
+// The creation flag rules of the classes that have them (the class rows point here).
+int ButtonFlags(int flags);
+int TextFlags(int flags);  // Text and HyperLink
+int StringFlags(int flags);
+int ComboBoxFlags(int flags);
+int ColumnListFlags(int flags);
+int Frame3DFlags(int flags);
+int DateFlags(int flags);
 
-// Pixel height of a gadget of `type` showing `rows` rows: rows x 14 + 4, plus the 14-pixel
-// header row of a ColumnList without LIST_NO_HEADER. Negative row counts count as 0.
-inline int RowsToHeight(int type, int flags, int rows) {
-  const int header = type == GADGET_COLUMNLIST && (flags & LIST_NO_HEADER) == 0 ? kRowHeight : 0;
-  return (rows < 0 ? 0 : rows) * kRowHeight + kListFrame + header;
-}
+// Pixel heights of the classes whose height is given as a row count: rows x 14 + 4, and a
+// ColumnList adds a 14-pixel header row unless LIST_NO_HEADER. Negative row counts count as 0.
+int ListHeight(int flags, int rows);
+int ColumnListHeight(int flags, int rows);
 
 // A String's text cut to `maximum` characters when 0 <= maximum < its length; with multiLine
 // every LF-separated line is cut on its own and the lines are joined again with LF.

@@ -11,6 +11,7 @@
 #include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/gadget_class.h"
 #include "toolkit/model/rich_text.h"
 #include "toolkit/model/toolkit_state.h"
 
@@ -20,27 +21,6 @@ namespace {
 
 // Deeper levels are clamped so that level arithmetic (a child is one deeper) cannot overflow.
 constexpr int kMaxItemLevel = 1 << 20;
-
-// Which types each command serves, as bit sets over the gadget type.
-constexpr unsigned TypeBit(int type) {
-  return 1u << type;
-}
-// Types whose value is a 1-based selection and that hold items.
-constexpr unsigned kListTypes = TypeBit(GADGET_COLUMNLIST) | TypeBit(GADGET_COMBOBOX) |
-                                TypeBit(GADGET_TREE) | TypeBit(GADGET_TREELIST) |
-                                TypeBit(GADGET_FILELIST);
-// Types whose items the caller edits; a FileList's items come from its directory only.
-constexpr unsigned kEditableTypes = kListTypes & ~TypeBit(GADGET_FILELIST);
-constexpr unsigned kStateTypes = TypeBit(GADGET_COLUMNLIST) | TypeBit(GADGET_TREE) |
-                                 TypeBit(GADGET_TREELIST) | TypeBit(GADGET_FILELIST);
-
-bool Serves(unsigned types, int type) {
-  return type >= 0 && type < 32 && (types & TypeBit(type)) != 0;
-}
-
-bool IsTree(int type) {
-  return type == GADGET_TREE || type == GADGET_TREELIST;
-}
 
 // Handles only need to be distinct while their items exist; a process would have to add 2^31
 // items before the counter wraps.
@@ -106,18 +86,9 @@ bool HasChildren(const Gadget& gadget, int index) {
   return i + 1 < gadget.items.size() && gadget.items[i + 1].itemLevel > gadget.items[i].itemLevel;
 }
 
-Gadget* FindGadget(int number) {
-  ToolkitState& g = Toolkit();
-  return g.GadgetList.Find(number);
-}
-
 }  // namespace
 
 // [SECTION] Internal operations
-
-bool IsListType(int type) {
-  return Serves(kListTypes, type);
-}
 
 std::string UpperCase(std::string_view text) {
   std::string out(text);
@@ -136,7 +107,7 @@ std::string DisplayText(std::string_view text) {
 }
 
 int AddItem(Gadget& gadget, int position, std::string_view text, int data, int level) {
-  if (!IsListType(gadget.type)) return 0;
+  if (!HasClassFlag(gadget, CLASS_ITEMS)) return 0;
   const int count = ItemCount(gadget);
   GadgetItem item = MakeItem(gadget, text, data, level < 0 ? 0 : std::min(level, INT_MAX - 1) + 1);
   const int handle = item.handle;
@@ -151,7 +122,7 @@ int AddItem(Gadget& gadget, int position, std::string_view text, int data, int l
 }
 
 int InsertItems(Gadget& gadget, int index, const std::vector<std::string>& texts, int itemLevel) {
-  if (!IsListType(gadget.type) || texts.empty()) return 0;
+  if (!HasClassFlag(gadget, CLASS_ITEMS) || texts.empty()) return 0;
   const int count = ItemCount(gadget);
   if (index < 0 || index > count) index = count;
   std::vector<GadgetItem> fresh;
@@ -200,7 +171,7 @@ void RemoveItemRange(Gadget& gadget, int first, int count) {
 
 void RemoveItemAt(Gadget& gadget, int index) {
   if (index < 0 || index >= ItemCount(gadget)) return;
-  const int subtree = IsTree(gadget.type) ? DescendantCount(gadget, index) : 0;
+  const int subtree = HasClassFlag(gadget, CLASS_TREE) ? DescendantCount(gadget, index) : 0;
   RemoveItemRange(gadget, index, 1 + subtree);
 }
 
@@ -220,7 +191,7 @@ int AddGadgetItemData(int number, int position, std::string_view text, int data)
 
 int AddTreeItem(int number, int position, std::string_view text, int data, int level) {
   Gadget* gadget = FindGadget(number);
-  if (gadget == nullptr || !detail::Serves(detail::kEditableTypes, gadget->type)) return 0;
+  if (gadget == nullptr || !detail::HasClassFlag(*gadget, detail::CLASS_EDITABLE_ITEMS)) return 0;
   return detail::AddItem(*gadget, position, text, data, level);
 }
 
@@ -237,7 +208,7 @@ int AddColumn(int number, std::string_view title, int left) {
 int SetItemText(int number, int index, std::string_view text) {
   Gadget* gadget = FindGadget(number);
   if (gadget == nullptr) return 0;
-  if (!detail::Serves(detail::kEditableTypes, gadget->type)) return 1;
+  if (!detail::HasClassFlag(*gadget, detail::CLASS_EDITABLE_ITEMS)) return 1;
   GadgetItem* item = detail::ItemAt(*gadget, index);
   if (item == nullptr) return 0;
   item->itemText = std::string(text);
@@ -246,21 +217,21 @@ int SetItemText(int number, int index, std::string_view text) {
 
 std::string GetItemText(int number, int index) {
   Gadget* gadget = FindGadget(number);
-  if (gadget == nullptr || !detail::IsListType(gadget->type)) return {};
+  if (gadget == nullptr || !detail::HasClassFlag(*gadget, detail::CLASS_ITEMS)) return {};
   const GadgetItem* item = detail::ItemAt(*gadget, index);
   return item == nullptr ? std::string() : item->itemText;
 }
 
 int CountGadgetItems(int number) {
   const Gadget* gadget = FindGadget(number);
-  if (gadget == nullptr || !detail::IsListType(gadget->type)) return 0;
+  if (gadget == nullptr || !detail::HasClassFlag(*gadget, detail::CLASS_ITEMS)) return 0;
   return detail::ItemCount(*gadget);
 }
 
 int RemoveGadgetItem(int number, int index) {
   Gadget* gadget = FindGadget(number);
   if (gadget == nullptr) return 0;
-  if (!detail::Serves(detail::kEditableTypes, gadget->type)) return 1;
+  if (!detail::HasClassFlag(*gadget, detail::CLASS_EDITABLE_ITEMS)) return 1;
   if (detail::ItemAt(*gadget, index) == nullptr) return 0;
   detail::RemoveItemAt(*gadget, index);
   return 1;
@@ -292,11 +263,11 @@ int SetItemColor(int number, int index, int slot, int colour) {
 int SetItemState(int number, int index, int state) {
   Gadget* gadget = FindGadget(number);
   if (gadget == nullptr) return 0;
-  if (!detail::Serves(detail::kStateTypes, gadget->type)) return 1;
+  if (!detail::HasClassFlag(*gadget, detail::CLASS_ITEM_STATES)) return 1;
   GadgetItem* item = detail::ItemAt(*gadget, index);
   if (item == nullptr) return 0;
 
-  if (detail::IsTree(gadget->type)) {
+  if (detail::HasClassFlag(*gadget, detail::CLASS_TREE)) {
     if (!detail::HasChildren(*gadget, index)) {
       state &= ~ITEM_EXPANDED;
     } else if ((state & (ITEM_EXPANDED | ITEM_REQUEST_COLLAPSE)) == 0 &&

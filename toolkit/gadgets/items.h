@@ -36,7 +36,5 @@ int DescendantCount(const Gadget& g, int index);
 // Neither changes the node's expanded bit; that is the caller's.
 void ExpandTreeListNode(Gadget& g, int index);
 void CollapseTreeListNode(Gadget& g, int index);
-// True for the types whose value is a 1-based item selection.
-bool IsListType(int type);
 
 }  // namespace bevel::detail

@@ -1,4 +1,5 @@
-// SetGadgetState, GetGadgetState, RecordState and SetDateLimits, by gadget type.
+// SetGadgetState, GetGadgetState, RecordState and SetDateLimits, by what the state means for the
+// gadget's class (StateMeaning).
 //
 // Invariants kept by these commands:
 // - a list's value is 0 (none) .. item count;
@@ -13,6 +14,8 @@
 #include "toolkit/gadgets/date_parts.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/gadgets/option_group.h"
+#include "toolkit/model/gadget_class.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -21,21 +24,6 @@ namespace {
 // v limited to lo .. hi; lo wins when the range is empty.
 int ClampToRange(std::int64_t v, std::int64_t lo, std::int64_t hi) {
   return static_cast<int>(std::max(lo, std::min(v, hi)));
-}
-
-// Option groups are runs of adjacent Options in the gadget list: setting one clears the others
-// of its run, walking outwards until the first gadget that is not an Option.
-void SelectOption(Gadget& option) {
-  const detail::GadgetList& list = Toolkit().GadgetList;
-  option.state = 2;
-  for (int i = option.listIndex - 1; Gadget* other = list.At(i); --i) {
-    if (other->type != GADGET_OPTION) break;
-    other->state = 0;
-  }
-  for (int i = option.listIndex + 1; Gadget* other = list.At(i); ++i) {
-    if (other->type != GADGET_OPTION) break;
-    other->state = 0;
-  }
 }
 
 void SetScrollBarValue(Gadget& bar, int v) {
@@ -88,23 +76,18 @@ void SetDateValue(Gadget& gadget, int v) {
 }
 
 int StateOf(const Gadget& gadget) {
-  switch (gadget.type) {
-    case GADGET_SPIN:
-    case GADGET_PROGRESSBAR:
-    case GADGET_TRACKBAR:
-    case GADGET_SCROLLBAR:
+  using detail::StateMeaning;
+  switch (detail::ClassOf(gadget).state) {
+    case StateMeaning::kValue:
+    case StateMeaning::kScrollValue:
       return gadget.value;
-    case GADGET_COLUMNLIST:
-    case GADGET_COMBOBOX:
-    case GADGET_TREE:
-    case GADGET_FILELIST:
+    case StateMeaning::kSelection:
       return gadget.value - 1;
-    case GADGET_STRING:
+    case StateMeaning::kCursor:
       return gadget.cursor;
-    case GADGET_DATE:
-      return gadget.dateSet == 0 ? 0 : detail::JoinDate(gadget.date);  // -1 without a year
-    case GADGET_CALENDAR:
-      return detail::JoinDate(gadget.date);
+    case StateMeaning::kDate:
+      // An unticked Date has no date; -1 without a year.
+      return gadget.type == GADGET_DATE && gadget.dateSet == 0 ? 0 : detail::JoinDate(gadget.date);
     default:
       return gadget.state < 2 ? gadget.state : 1;  // a checked box or set option reads 1
   }
@@ -113,43 +96,37 @@ int StateOf(const Gadget& gadget) {
 }  // namespace
 
 int SetGadgetState(int number, int value) {
+  using detail::StateMeaning;
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
-  switch (gadget->type) {
-    case GADGET_BUTTON:
-    case GADGET_IMAGEBUTTON:
+  switch (detail::ClassOf(*gadget).state) {
+    case StateMeaning::kButton:
       // Without the toggle flag the state is stored as given: 1 makes the next update pass
       // report a click.
       gadget->state = (gadget->flags & BUTTON_TOGGLE) ? (value != 0 ? 2 : 0) : value;
       break;
-    case GADGET_CHECKBOX:
+    case StateMeaning::kCheck:
       gadget->state = value != 0 ? 2 : 0;
       break;
-    case GADGET_OPTION:
-      if (value != 0) SelectOption(*gadget);
+    case StateMeaning::kOption:
+      if (value != 0) detail::SetOption(*gadget);
       break;
-    case GADGET_SPIN:
-    case GADGET_PROGRESSBAR:
-    case GADGET_TRACKBAR:
+    case StateMeaning::kValue:
       gadget->value = ClampToRange(value, gadget->minimum, gadget->maximum);
       break;
-    case GADGET_SCROLLBAR:
+    case StateMeaning::kScrollValue:
       SetScrollBarValue(*gadget, value);
       break;
-    case GADGET_COLUMNLIST:
-    case GADGET_COMBOBOX:
-    case GADGET_TREE:
-    case GADGET_FILELIST:
+    case StateMeaning::kSelection:
       SetListSelection(*gadget, value);
       break;
-    case GADGET_STRING:
+    case StateMeaning::kCursor:
       SetStringCursor(*gadget, value);
       break;
-    case GADGET_DATE:
-    case GADGET_CALENDAR:
+    case StateMeaning::kDate:
       SetDateValue(*gadget, value);
       break;
-    default:  // Text, Frame3D, HyperLink, TreeList
+    case StateMeaning::kNone:
       break;
   }
   return 1;
@@ -161,13 +138,14 @@ int GetGadgetState(int number) {
 }
 
 int RecordState(const Gadget* record) {
-  return record == nullptr ? 0 : StateOf(*record);
+  const Gadget* gadget = Toolkit().GadgetList.FromHandle(record);
+  return gadget == nullptr ? 0 : StateOf(*gadget);
 }
 
 int SetDateLimits(int number, int lower, int upper) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
-  if (gadget->type != GADGET_DATE && gadget->type != GADGET_CALENDAR) return 1;
+  if (detail::ClassOf(*gadget).state != detail::StateMeaning::kDate) return 1;
   // A date of 0 (or below,
   // outside the parts' range) is no limit; limits given the wrong way round are swapped.
   DateParts low = lower > 0 ? detail::SplitDate(lower) : DateParts{};

@@ -7,6 +7,7 @@
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/model/gadget_class.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -35,8 +36,8 @@ void SetStringText(Gadget& field, std::string_view text) {
 
 // The types whose cursor the cursor commands set.
 bool HasTextCursor(const Gadget& gadget) {
-  return gadget.type == GADGET_STRING ||
-         (gadget.type == GADGET_COMBOBOX && (gadget.flags & COMBO_EDITABLE) != 0);
+  const detail::GadgetClass& cls = detail::ClassOf(gadget);
+  return (cls.flags & detail::CLASS_TEXT_FIELD) && cls.takesFocus(gadget);
 }
 
 enum class CursorEnd { kSelectionStart, kCursor };

@@ -193,13 +193,13 @@ void HandleMenu(Menu& m, int barX, int barY) {
 }
 
 void HandleMenus(Menu* bar) {
-  ToolkitState& g = Toolkit();
-  for (Menu& m : g.MenuList) m.selected = 0;
+  ToolkitState& tk = Toolkit();
+  for (Menu& m : tk.MenuList) m.selected = 0;
   if (bar != nullptr) {
     const MenuPoint origin = MenuBarOrigin(bar->window);
     HandleMenu(*bar, origin.x, origin.y);
   }
-  for (Menu& m : g.MenuList)
+  for (Menu& m : tk.MenuList)
     if (m.kind == MENU_POPUP && m.shown != 0) HandleMenu(m, 0, 0);
 }
 

@@ -1,10 +1,10 @@
 // Menu commands: creating menus and their entries, changing entries, shortcuts, pop-ups, and
 // the lookups the frame function needs.
 //
-// Entry and shortcut handles are record addresses. A command given a handle first finds it in
-// its list, so a handle whose menu was removed with its window is refused (0) rather than used.
+// Entry and shortcut handles are tokens (see toolkit/model/record_list.h): a command given a
+// handle finds its record by it, so a handle whose menu was closed with its window names
+// nothing and is refused (0), even when a new entry took the old one's memory.
 #include <algorithm>
-#include <vector>
 
 #include "toolkit/menus/menus.h"
 #include "toolkit/model/toolkit_state.h"
@@ -17,18 +17,18 @@ constexpr int kMenuBarHeight = 18;
 constexpr int kFirstHandle = 0x10000000;
 
 int NewMenuHandle() {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   int handle = kFirstHandle;
-  while (g.MenuList.Contains(handle)) handle = handle == 0x7FFFFFFF ? kFirstHandle : handle + 1;
+  while (tk.MenuList.Contains(handle)) handle = handle == 0x7FFFFFFF ? kFirstHandle : handle + 1;
   return handle;
 }
 
 int NewMenu(int number, int kind) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   if (number < 1 && number != ANY_NUMBER) return 0;
-  if (number != ANY_NUMBER && g.MenuList.Contains(number)) return 0;
-  for (Menu& m : g.MenuList) m.current = 0;
-  Menu& m = g.MenuList.Append(number == ANY_NUMBER ? NewMenuHandle() : number);
+  if (number != ANY_NUMBER && tk.MenuList.Contains(number)) return 0;
+  for (Menu& m : tk.MenuList) m.current = 0;
+  Menu& m = tk.MenuList.Append(number == ANY_NUMBER ? NewMenuHandle() : number);
   m.window = CurrentGadgetListOwner();
   m.kind = kind;
   m.current = 1;
@@ -36,31 +36,25 @@ int NewMenu(int number, int kind) {
 }
 
 Menu* CurrentMenu() {
-  ToolkitState& g = Toolkit();
-  // The current menu is nearly always the last one; search from the back.
-  for (auto it = g.MenuList.end(); it != g.MenuList.begin();) {
-    --it;
-    if (it->current != 0) return &*it;
-  }
+  for (Menu& m : Toolkit().MenuList)
+    if (m.current != 0) return &m;
   return nullptr;
 }
 
 MenuEntry* AppendEntry(int kind, std::string_view text, int item) {
   Menu* m = CurrentMenu();
   if (m == nullptr) return nullptr;
-  MenuEntry& e = Toolkit().MenuEntryList.emplace_back();
+  auto& entries = Toolkit().MenuEntryList;
+  MenuEntry& e = entries.Append();
   e.menu = m;
   e.kind = kind;
   e.text = text;
   e.item = item;
-  return &e;
+  return entries.HandleOf(e);
 }
 
 MenuEntry* FindEntry(const MenuEntry* handle) {
-  if (handle == nullptr) return nullptr;
-  for (MenuEntry& e : Toolkit().MenuEntryList)
-    if (&e == handle) return &e;
-  return nullptr;
+  return Toolkit().MenuEntryList.Find(handle);
 }
 
 void SetDisabled(MenuEntry& e, int state) {
@@ -98,10 +92,10 @@ MenuEntry* AddMenuSeparator() {
 }
 
 int DisableMenuItem(int menu, int item, int state) {
-  ToolkitState& g = Toolkit();
-  const Menu* m = g.MenuList.Find(menu);
+  ToolkitState& tk = Toolkit();
+  const Menu* m = tk.MenuList.Find(menu);
   if (m == nullptr) return 0;
-  for (MenuEntry& e : g.MenuEntryList)
+  for (MenuEntry& e : tk.MenuEntryList)
     if (e.menu == m && e.kind == ENTRY_ITEM && e.item == item) SetDisabled(e, state);
   return 1;
 }
@@ -128,9 +122,13 @@ int SetMenuItemState(MenuEntry* entry, int ticked) {
 }
 
 Shortcut* AddShortcut(int window, int key, int event) {
-  ToolkitState& g = Toolkit();
-  if (window != 0 && !g.WindowList.Contains(window)) return nullptr;
-  return &g.ShortcutList.emplace_back(Shortcut{event, window, key});
+  ToolkitState& tk = Toolkit();
+  if (window != 0 && !tk.WindowList.Contains(window)) return nullptr;
+  Shortcut& s = tk.ShortcutList.Append();
+  s.event = event;
+  s.window = window;
+  s.key = key;
+  return tk.ShortcutList.HandleOf(s);
 }
 
 int ShowPopupMenu(int number, int x, int y) {
@@ -181,17 +179,6 @@ MenuPoint MenuBarOrigin(int window) {
   const int b = (w->flags & WINDOW_NO_BORDER) != 0 ? 0 : 2;
   const int title = (w->flags & WINDOW_NO_TITLE_BAR) != 0 ? 0 : 20;
   return {w->x + b, w->y + b + title};
-}
-
-void RemoveWindowMenus(int window) {
-  ToolkitState& g = Toolkit();
-  // Entries first: they point at their menu records.
-  g.MenuEntryList.remove_if([window](const MenuEntry& e) { return e.menu->window == window; });
-  g.ShortcutList.remove_if([window](const Shortcut& s) { return s.window == window; });
-  std::vector<int> numbers;
-  for (const Menu& m : g.MenuList)
-    if (m.window == window) numbers.push_back(m.number);
-  for (int number : numbers) g.MenuList.Remove(number);
 }
 
 }  // namespace detail

@@ -37,11 +37,11 @@ int ChoiceOfWindow(int window) {
 }  // namespace
 
 int MenuEvent() {
-  ToolkitState& g = Toolkit();
-  for (const Shortcut& s : g.ShortcutList)
-    if ((s.window == g.ActiveWindow || s.window == 0) && ShortcutHeld(s.key)) return s.event;
-  if (const int chosen = ChoiceOfWindow(g.ActiveWindow); chosen != 0) return chosen;
-  return g.ActiveWindow != 0 ? ChoiceOfWindow(0) : 0;
+  ToolkitState& tk = Toolkit();
+  for (const Shortcut& s : tk.ShortcutList)
+    if ((s.window == tk.ActiveWindow || s.window == 0) && ShortcutHeld(s.key)) return s.event;
+  if (const int chosen = ChoiceOfWindow(tk.ActiveWindow); chosen != 0) return chosen;
+  return tk.ActiveWindow != 0 ? ChoiceOfWindow(0) : 0;
 }
 
 }  // namespace bevel

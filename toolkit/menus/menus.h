@@ -5,10 +5,7 @@
 //                  bool menuOpen = AnyMenuOpen(); // gadgets and title bar get no input then
 //   while drawing: HandleMenus(bar);              // clears last frame's choices, then handles
 //                                                 // the bar and every shown pop-up menu
-//   on close:      RemoveWindowMenus(window);
 #pragma once
-
-#include <list>
 
 #include "toolkit/model/menu_records.h"
 #include "toolkit/model/toolkit_state.h"
@@ -39,12 +36,9 @@ void HandleMenu(Menu& m, int barX, int barY);
 // origin, then every shown pop-up in list order. Caller: a drawing session is open.
 void HandleMenus(Menu* bar);
 
-// Removes the window's menus with all their entries, and the window's shortcuts.
-void RemoveWindowMenus(int window);
-
 // ---- shared by menu_bar.cpp and drop_down.cpp ----------------------------------------------
 
-using EntryIterator = std::list<MenuEntry>::iterator;
+using EntryIterator = HandleList<MenuEntry>::iterator;
 
 // Open sub-menus are followed this deep at most; deeper levels stay closed. Bounds the
 // recursion of drop-down handling whatever the entries hold.

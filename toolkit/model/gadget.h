@@ -5,6 +5,7 @@
 // which per-frame code resets).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,8 @@ struct Gadget {
   int selectionStart = -1;
   int cursor = -1;
   int pickX = 0, pickY = 0;
-  int activated = 0;
+  // The frame (FrameSerial) in which a double click or Return activated it; see Activated().
+  std::uint64_t activatedFrame = 0;
   int lastKey = 0;
   std::string extraText;  // FileList: the pattern; Date: the texts of the date parts
   std::vector<GadgetItem> items;
@@ -113,7 +115,9 @@ struct Gadget {
   int dateField = 0;
   int dateSet = 0;  // Date: 1 = a date is set (the check box ticked)
 
-  int listIndex = 0;  // position in the gadget list, kept by the list
+  int listIndex = 0;          // position in the gadget list, kept by the list
+  std::uintptr_t handle = 0;  // the public handle (a Gadget* token), never given twice
+  bool dead = false;          // closed: out of every lookup, freed when the frame ends
 };
 
 }  // namespace bevel

@@ -20,20 +20,19 @@ ToolkitState& Toolkit() {
 }
 
 void InitToolkit() {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
+  // Starting over inside a frame would free records the frame still holds.
+  if (tk.FrameDepth > 0) return;
   // A second call starts over with fresh lists rather than leaving the old records behind.
-  g = ToolkitState{};
-  g.SpectrumTable.assign(240 * 241, 0);
-  g.ColorTable.assign(81, 0);
-  g.TreeTable.assign(258, 0);
+  tk = ToolkitState{};
+  tk.TreeTable.assign(258, 0);
 
   const int font = LoadFont(ANY_NUMBER, kFontFamily, kFontSize);
   const int bold = LoadFont(ANY_NUMBER, kFontFamily, kFontSize, FONT_BOLD);
   //                 spare  light     text  face      shadow    highlight selection font
-  g.GadgetScheme = {0, 0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x800000, font};
-  g.WindowScheme = {0, 0x808080, 0x000000, 0xC0C0C0, 0xC0C0C0, 0xFFFFFF, 0x800000, bold};
-  g.MenuScheme = {0, 0, 0x000000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x800000, font};
-  g.initialised = true;
+  tk.GadgetScheme = {0, 0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x800000, font};
+  tk.WindowScheme = {0, 0x808080, 0x000000, 0xC0C0C0, 0xC0C0C0, 0xFFFFFF, 0x800000, bold};
+  tk.MenuScheme = {0, 0, 0x000000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x800000, font};
 }
 
 void SetGadgetDefaultColor(int slot, int value) {
@@ -51,11 +50,11 @@ void SetColorSlot(int slot, int value, ColorScheme* block) {
 }
 
 void SetScreenSize(int width, int height, int pointerSprite) {
-  ToolkitState& g = Toolkit();
-  g.ScreenWidth = width;
-  g.ScreenHeight = height;
-  g.PointerSprite = pointerSprite;
-  g.LastFrameTick = TickCount();
+  ToolkitState& tk = Toolkit();
+  tk.ScreenWidth = width;
+  tk.ScreenHeight = height;
+  tk.PointerSprite = pointerSprite;
+  tk.LastFrameTick = TickCount();
 }
 
 void SetTabWidth(int pixels) {
@@ -67,8 +66,8 @@ void SetEventCallback(EventCallback callback) {
 }
 
 int CurrentGadgetListOwner() {
-  const ToolkitState& g = Toolkit();
-  return g.PendingWindow != 0 ? g.PendingWindow : g.ActiveWindow;
+  const ToolkitState& tk = Toolkit();
+  return tk.PendingWindow != 0 ? tk.PendingWindow : tk.ActiveWindow;
 }
 
 }  // namespace bevel

@@ -5,6 +5,7 @@
 // shows the titles and items at depth 0; a title's drop-down shows the entries of its level.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "toolkit/toolkit.h"
@@ -28,6 +29,7 @@ struct Menu {
   // 1 for the menu that receives new entries: the one created last, while it exists. Kept in
   // the record so that removing that menu leaves no current menu behind.
   int current = 0;
+  bool dead = false;  // closed with its window: out of every lookup, freed when the frame ends
 };
 
 // Entry kinds.
@@ -45,14 +47,18 @@ struct MenuEntry {
   Menu* menu = nullptr;  // owning menu; the entry is removed together with it
   int kind = 0;
   int flags = 0;
-  std::string text;  // label; a tab separates the shortcut text
-  int item = 0;      // item number (items only)
+  std::string text;           // label; a tab separates the shortcut text
+  int item = 0;               // item number (items only)
+  std::uintptr_t handle = 0;  // the public handle (a MenuEntry* token)
+  bool dead = false;
 };
 
 struct Shortcut {
-  int event = 0;   // the number MenuEvent returns
-  int window = 0;  // 0: active in every window
-  int key = 0;     // scan code plus the SHORTCUT_* modifier bits
+  int event = 0;              // the number MenuEvent returns
+  int window = 0;             // 0: active in every window
+  int key = 0;                // scan code plus the SHORTCUT_* modifier bits
+  std::uintptr_t handle = 0;  // the public handle (a Shortcut* token)
+  bool dead = false;
 };
 
 }  // namespace bevel

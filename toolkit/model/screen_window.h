@@ -30,6 +30,7 @@ struct ScreenWindow {
   int restoreX = 0, restoreY = 0;
   int dragX = -1, dragY = -1;
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};
+  bool dead = false;  // closed: out of every lookup, freed when the frame ends
 };
 
 }  // namespace bevel

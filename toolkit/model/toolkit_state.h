@@ -1,9 +1,10 @@
-// The one global record of the toolkit. Every toolkit source reaches it one way:
-//   ToolkitState& g = Toolkit();
+// The one global record of the toolkit. Every toolkit source reaches it one way, and names it
+// `tk` in function bodies (a gadget is never called that):
+//   ToolkitState& tk = Toolkit();
 #pragma once
 
-#include <array>
-#include <list>
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ namespace bevel {
 struct EventHandler {
   EventCallback procedure;
   const void* filter = nullptr;  // nullptr: all gadgets; else the one Gadget or ScreenWindow
+  bool dead = false;             // its filter's record was closed: never called again
 };
 
 struct FileTypeIcon {
@@ -36,7 +38,6 @@ struct DriveRecord {
 };
 
 struct ToolkitState {
-  int SpectrumImage = 0;
   int OpenPopupIndex = -1;  // position in GadgetList of the gadget with an open drop-down
   int SuppressPointer = 0;
   int EventGadget = 0;
@@ -59,24 +60,34 @@ struct ToolkitState {
   ColorScheme GadgetScheme{};
   ColorScheme MenuScheme{};
   ColorScheme WindowScheme{};
-  std::vector<int> SpectrumTable;  // 240 x 241, entry (x, y) at y * 240 + x
-  std::vector<int> ColorTable;     // 81 entries
-  std::vector<int> TreeTable;      // 258 entries
+  std::vector<int> TreeTable;  // 258 entries, the tree renderer's level table
+
+  // Frames: GadgetEvent calls in progress (a handler may run frames of its own), and the serial
+  // of the frame being run (or last run), which nested frames save and put back.
+  int FrameDepth = 0;
+  std::uint64_t FrameSerial = 1;
+  std::uint64_t LastFrameSerial = 1;  // the last serial given out
 
   detail::GadgetList GadgetList;                // creation order; items live in their gadget
   detail::RecordList<ScreenWindow> WindowList;  // opening order
   detail::RecordList<Menu> MenuList;
-  std::list<MenuEntry> MenuEntryList;
-  std::list<Shortcut> ShortcutList;
-  std::vector<EventHandler> HandlerList;
+  detail::HandleList<MenuEntry> MenuEntryList;
+  detail::HandleList<Shortcut> ShortcutList;
+  // A deque: handlers appended while one runs never move it.
+  std::deque<EventHandler> HandlerList;
   std::vector<DriveRecord> DirEntryList;
   std::vector<FileTypeIcon> FileTypeIconList;
-  std::vector<std::string> SelectedFiles;
   std::vector<std::string> DirNameList, FileNameList;
-
-  bool initialised = false;
 };
 
 ToolkitState& Toolkit();
 
+namespace detail {
+
+// The live gadget with this number (its record, not its public handle); nullptr for none.
+inline Gadget* FindGadget(int number) {
+  return Toolkit().GadgetList.Find(number);
+}
+
+}  // namespace detail
 }  // namespace bevel

@@ -18,6 +18,9 @@
 #include "services/services.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/model/colours.h"
+#include "toolkit/model/gadget_class.h"
+#include "toolkit/model/keys.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/notify.h"
 #include "toolkit/model/toolkit_state.h"
 
@@ -27,10 +30,6 @@ namespace {
 //-----------------------------------------------------------------------------
 // [SECTION] Keys, positions and lines
 //-----------------------------------------------------------------------------
-
-constexpr int kEventChange = 2;
-constexpr int kEventFocusGained = 11;
-constexpr int kEventFocusLost = 12;
 
 // Caret placement requests for the String renderer (Up and Down): it turns the pick point into
 // a position of the line under it and sets the cursor only, or both ends.
@@ -57,25 +56,15 @@ constexpr std::array<NavKey, 6> kNavKeys = {{
 bool Held(int key) {
   return KeyPushed(key) != 0;
 }
-bool ShiftHeld() {
-  return Held(KEY_LEFT_SHIFT) || Held(KEY_RIGHT_SHIFT);
-}
-bool CtrlHeld() {
-  return Held(KEY_LEFT_CTRL) || Held(KEY_RIGHT_CTRL);
-}
 
 int Length(std::string_view text) {
   return static_cast<int>(std::min<std::size_t>(text.size(), 0x7fffffff));
 }
 
-bool IsTextField(const Gadget& g) {
-  return g.type == GADGET_STRING || g.type == GADGET_COMBOBOX;
-}
-
 // The gadgets Tab moves the focus to.
 bool TakesFocus(const Gadget& g) {
-  return g.type == GADGET_STRING || g.type == GADGET_DATE ||
-         (g.type == GADGET_COMBOBOX && (g.flags & COMBO_EDITABLE) != 0);
+  const TestFn takesFocus = ClassOf(g).takesFocus;
+  return takesFocus != nullptr && takesFocus(g) && g.disabled == 0 && g.hidden == 0 && !g.dead;
 }
 
 // Keeps a text field's ends inside its text: a lone -1 caret takes the anchor's place (a click
@@ -124,11 +113,6 @@ int VisibleLines(const Gadget& field) {
   return std::max(1, (field.height - kListFrame) / kRowHeight);
 }
 
-// The field is still in the gadget list: handlers may close its window while they run.
-bool Exists(const Gadget* field, int number) {
-  return Toolkit().GadgetList.Find(number) == field;
-}
-
 //-----------------------------------------------------------------------------
 // [SECTION] Editing steps
 //-----------------------------------------------------------------------------
@@ -143,21 +127,15 @@ struct Editor {
   bool isDate;
   bool multiLine;
   bool readOnly;
-  int number;                // the field's number, to see whether it still exists
   int key = 0;               // the key code recorded so far
-  bool gone = false;         // a handler removed the cursor or the field: nothing more acts
-  bool removed = false;      // a handler deleted the field
+  bool gone = false;         // a handler removed the cursor or closed the field: nothing acts
   bool lineRequest = false;  // Up or Down acted: the renderer moves the caret
 };
 
-// After a notification: false (and nothing more acts) when the handlers deleted the field or
+// After a notification: false (and nothing more acts) when the handlers closed the field or
 // removed its cursor; otherwise the ends they may have moved are clamped again.
 bool StillEditable(Editor& e) {
-  if (!Exists(&e.field, e.number)) {
-    e.gone = e.removed = true;
-    return false;
-  }
-  if (!e.isDate && !ClampEnds(e.field, e.text)) e.gone = true;
+  if (e.field.dead || (!e.isDate && !ClampEnds(e.field, e.text))) e.gone = true;
   return !e.gone;
 }
 
@@ -325,7 +303,7 @@ bool Enter(Editor& e) {
   }
   // Enter leaves a single-line field and reports it.
   f.state = 0;
-  f.activated = 1;
+  MarkActivated(f);
   if (e.isDate) {
     f.dateField = f.dateFieldType = 0;
   } else {
@@ -334,52 +312,33 @@ bool Enter(Editor& e) {
   return true;
 }
 
-// Moves the focus to the next (with Shift the previous) text field of the same window in list
-// order, wrapping around. Not offered to the handlers as a key; kinds 11 and 12 report it.
+// Moves the focus to the next (with Shift the previous) text field or Date of the same window in
+// list order, wrapping around. Not offered to the handlers as a key; EVENT_FOCUS and
+// EVENT_FOCUS_LOST report it.
 void Tab(Editor& e) {
   if (!Held(KEY_TAB)) return;
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   Gadget& old = e.field;
-  const int count = g.GadgetList.size();
-  if (g.GadgetList.At(old.listIndex) != &old) return;  // not in the list: nowhere to go
+  const int count = tk.GadgetList.size();
+  if (tk.GadgetList.At(old.listIndex) != &old) return;  // not in the list: nowhere to go
   const int step = ShiftHeld() ? -1 : 1;
   Gadget* next = nullptr;
   for (int i = 1; i < count && next == nullptr; ++i) {
-    Gadget* candidate = g.GadgetList.At(((old.listIndex + step * i) % count + count) % count);
-    if (candidate != nullptr && candidate->window == old.window && TakesFocus(*candidate) &&
-        candidate->disabled == 0 && candidate->hidden == 0) {
+    Gadget* candidate = tk.GadgetList.At(((old.listIndex + step * i) % count + count) % count);
+    if (candidate != nullptr && candidate->window == old.window && TakesFocus(*candidate)) {
       next = candidate;
     }
   }
   if (next == nullptr) return;
 
-  if (next->type == GADGET_DATE) {
-    next->state = 2;
-    next->dateField = 1;
-    next->dateFieldType = 0;  // the renderer fills in the part's type
-  } else {
-    next->selectionStart = next->cursor = Length(next->text);
-    next->state = 1;
-    next->blinkPhase = g.BlinkFrames - 1;  // the caret shows at once
-    next->blinkPhase2 = g.BlinkFrames;
-  }
+  if (const ChangeFn gainFocus = ClassOf(*next).gainFocus) gainFocus(*next);
   next->lastKey = KEY_TAB;
   // At least one frame: a field later in the list is updated in this same frame and would
   // otherwise see Tab still held and pass the focus on at once.
-  next->repeatDelay = std::max(1, 2 * g.FramesPerTenth);
-
-  old.state = 0;
-  old.altCode = 0;
-  if (old.type == GADGET_DATE) {
-    old.dateField = old.dateFieldType = 0;
-  } else {
-    old.selectionStart = old.cursor = -1;
-  }
-  NotifyHandlers(e.window, next, kEventFocusGained, 0);
-  if (Exists(&old, e.number)) {
-    NotifyHandlers(e.window, &old, kEventFocusLost, 0);
-  }
-  if (!Exists(&old, e.number)) e.removed = true;
+  next->repeatDelay = std::max(1, 2 * tk.FramesPerTenth);
+  if (const BlurFn loseFocus = ClassOf(old).loseFocus) loseFocus(old);
+  NotifyHandlers(e.window, next, EVENT_FOCUS, 0);
+  NotifyHandlers(e.window, &old, EVENT_FOCUS_LOST, 0);
 }
 
 // Keeps the anchor's line among the visible lines and the anchor inside the text area.
@@ -429,10 +388,10 @@ int TextAreaWidth(const Gadget& field) {
 
 KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view text, int flags,
                   int maximum) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   KeyEdit edit;
   edit.text.assign(text);  // `text` may be the field's own, which handlers can replace
-  g.LastEditKey = 0;
+  tk.LastEditKey = 0;
   const bool isDate = field.type == GADGET_DATE;
   if (!isDate && !ClampEnds(field, edit.text)) return edit;
 
@@ -443,8 +402,7 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
            maximum,
            isDate,
            field.type == GADGET_STRING && (flags & STRING_MULTILINE) != 0,
-           (flags & STRING_READONLY) != 0,
-           field.number};
+           (flags & STRING_READONLY) != 0};
 
   const KeyChar typed = ReadKeyChar(window, field, edit.text, flags);
   e.key = typed.keyCode;
@@ -473,51 +431,8 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
 
   edit.keyCode = e.key;
   edit.acted = acted;
-  edit.removed = e.removed;
-  g.LastEditKey = e.key;
+  tk.LastEditKey = e.key;
   return edit;
-}
-
-void UpdateTextField(Gadget& field, const ScreenWindow* window) {
-  ToolkitState& g = Toolkit();
-  if (!IsTextField(field)) return;
-  if (field.type == GADGET_COMBOBOX) {
-    if (field.selectionStart < 0) return;  // list mode: the combo box's own update runs
-    // A box being typed into has no list open. Only its own entry is cleared: another
-    // gadget's open list keeps its index.
-    if (g.OpenPopupIndex == field.listIndex) g.OpenPopupIndex = -1;
-  }
-  if (field.state == 0) return;
-  if (field.state >= 2) {
-    const int number = field.number;
-    NotifyHandlers(window, &field, kEventChange, 0);  // a click placed the cursor
-    if (!Exists(&field, number)) return;
-    field.state = 1;
-  }
-  // The repeat wait; releasing the key that started it ends it at the next frame.
-  if (field.repeatDelay >= 1) {
-    if (!Held(field.lastKey)) {
-      field.lastKey = 0;
-      field.repeatDelay = 1;
-    }
-    --field.repeatDelay;
-    return;
-  }
-  if (field.disabled != 0) return;
-
-  KeyEdit edit = KeyEditor(window, field, field.text, field.flags, field.maximum);
-  if (edit.removed) return;
-  field.text = std::move(edit.text);
-  if (!edit.Handled()) return;
-  // 200 ms before the first repeat, then about 33 ms while the same key stays held.
-  int wait = 2 * g.FramesPerTenth;
-  if (edit.keyCode != 0 && edit.keyCode == field.lastKey && Held(edit.keyCode)) wait /= 6;
-  field.repeatDelay = wait;
-  field.blinkPhase = g.BlinkFrames - 1;
-  field.blinkPhase2 = g.BlinkFrames;
-  field.lastKey = edit.keyCode;
-  g.LastEditKey = 0;
-  g.EventGadget = field.number;
 }
 
 }  // namespace bevel::detail

@@ -1,5 +1,5 @@
-// The keyboard editor of the focused text field (String, editable ComboBox, Date) and the
-// update-pass step that runs it once per frame with the auto-repeat.
+// The keyboard editor of the focused text field (String, editable ComboBox, Date). The frame runs
+// it once per frame with the key auto-repeat (toolkit/frame/string.cpp, date.cpp).
 //
 // The editor works on byte strings; a multi-line String separates its lines with byte 10.
 // There is no clipboard, undo or overwrite mode: typing always inserts.
@@ -16,12 +16,11 @@ namespace bevel::detail {
 
 // What one editor call did.
 struct KeyEdit {
-  std::string text;      // the field's new text; the caller stores it
-  int keyCode = 0;       // the key acted on (also left in LastEditKey), even when a handler
-                         // cancelled its command; 0 none
-  bool acted = false;    // a step acted on the field (an Alt + digits character does, though
-                         // its key code is 0)
-  bool removed = false;  // a handler deleted the field (closed its window): do not touch it
+  std::string text;    // the field's new text; the caller stores it
+  int keyCode = 0;     // the key acted on (also left in LastEditKey), even when a handler
+                       // cancelled its command; 0 none
+  bool acted = false;  // a step acted on the field (an Alt + digits character does, though
+                       // its key code is 0)
   // The update pass restarts the repeat wait and reports the gadget when this is true.
   bool Handled() const { return keyCode != 0 || acted; }
 };
@@ -30,16 +29,15 @@ struct KeyEdit {
 // typing (replacing the selection, refused beyond `maximum` characters, per line in a
 // multi-line String; maximum < 0 no limit), Backspace, Delete, the arrows, Home and End (with
 // Shift to select, Ctrl for the whole text), Enter, and Tab / Shift+Tab to the next or previous
-// text field of the same window. Every command but Tab is first offered to the handlers as
-// event kind 10 (a KeyInfo); Tab raises kind 11 on the field that gains the focus and 12 on the
-// one that loses it.
+// text field or Date of the same window. Every command but Tab is first offered to the handlers
+// as EVENT_KEY (a KeyInfo); Tab raises EVENT_FOCUS on the field that gains the focus and
+// EVENT_FOCUS_LOST on the one that loses it.
 //
 // `text` is the field's text; `flags` its flags. Positions stored in the field beyond the text
 // are clamped first and a caret of -1 takes the anchor's place, so any stored values are safe.
 // A String or ComboBox without a cursor (selectionStart -1) is left alone. A Date's date parts are
-// edited by DateKeyEditor. `field` must be a record of the gadget list: handlers may move the
-// cursor or close the field's window while they run, so the editor looks the field up after every
-// notification and stops when it is gone (KeyEdit::removed).
+// edited by DateKeyEditor. Handlers may move the cursor or close the field's window while they
+// run: the editor stops when the cursor is gone or the field was closed.
 // The caller has a drawing session open (the frame function does): the horizontal scroll
 // measures the text in the field's font. Also sets LastEditKey.
 KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view text, int flags,
@@ -49,14 +47,6 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
 // its frame and margins (9), and for a ComboBox less its drop button (15) and its image column
 // (16, LIST_IMAGES). Computed from the record, so callers pass no width.
 int TextAreaWidth(const Gadget& field);
-
-// One frame of a String or of a ComboBox with a cursor in the gadget update pass: a pending
-// click (state 2 to 4) raises kind 2 and the state becomes 1; while the repeat wait runs,
-// nothing else happens (it ends early when the key is released); then KeyEditor runs (unless
-// disabled) and, when it handled a key, the wait restarts (2 x FramesPerTenth frames, a sixth of
-// that while the same key stays held), the caret shows at once and the field becomes
-// EventGadget. A field without the focus (state 0), or a ComboBox in list mode, is left alone.
-void UpdateTextField(Gadget& field, const ScreenWindow* window);
 
 // What DateKeyEditor did.
 struct DateKeyStep {

@@ -28,66 +28,75 @@ namespace {
 // The picture that lies under a window: the snapshot of the nearest owner that has one, else
 // the screen's. 0 when nothing was grabbed yet.
 int PictureUnder(const ScreenWindow& w) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   int owner = w.owner;
   // Owners form a chain towards the screen; the bound only guards against a broken chain.
-  for (std::size_t steps = 0; owner != 0 && steps <= g.WindowList.size(); ++steps) {
-    const ScreenWindow* o = g.WindowList.Find(owner);
+  for (std::size_t steps = 0; owner != 0 && steps <= tk.WindowList.size(); ++steps) {
+    const ScreenWindow* o = tk.WindowList.Find(owner);
     if (o == nullptr) break;
     if (SpriteExists(o->snapshot)) return o->snapshot;
     owner = o->owner;
   }
-  return SpriteExists(g.ScreenSnapshot) ? g.ScreenSnapshot : 0;
+  return SpriteExists(tk.ScreenSnapshot) ? tk.ScreenSnapshot : 0;
 }
 
 // Copies the picture under the window into a sprite of its own. The back buffer serves as the
 // scratch: this runs at the start of a frame, where the backdrop covers it right after. With no
 // picture at all, the host's scene of this frame is what freezes.
 void TakeBackdrop(ScreenWindow& w) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   if (const int source = PictureUnder(w); source != 0) BlitSprite(source, 0, 0);
-  w.backdrop = CaptureSprite(ANY_NUMBER, 0, 0, g.ScreenWidth, g.ScreenHeight);
+  w.backdrop = CaptureSprite(ANY_NUMBER, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
 }
 
 // Grabs the whole screen into `sprite`, creating it on first use.
 void Grab(int& sprite) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   if (sprite != 0) {
-    CaptureSprite(sprite, 0, 0, g.ScreenWidth, g.ScreenHeight);
+    CaptureSprite(sprite, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
   } else {
-    sprite = CaptureSprite(ANY_NUMBER, 0, 0, g.ScreenWidth, g.ScreenHeight);
+    sprite = CaptureSprite(ANY_NUMBER, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
   }
 }
 
 }  // namespace
 
 void BeginWindowFrame() {
-  ToolkitState& g = Toolkit();
-  for (ScreenWindow& w : g.WindowList) w.event = 0;
-  if (g.PendingWindow != 0) {
-    if (g.PendingDelay != 0) {
-      g.PendingDelay = 0;
+  ToolkitState& tk = Toolkit();
+  for (ScreenWindow& w : tk.WindowList) w.event = 0;
+  if (tk.PendingWindow != 0) {
+    if (tk.PendingDelay != 0) {
+      tk.PendingDelay = 0;
     } else {
       if (ScreenWindow* previous = ActiveWindowRecord()) ForgetPress(*previous);
-      g.ActiveWindow = g.PendingWindow;
-      g.PendingWindow = 0;
+      tk.ActiveWindow = tk.PendingWindow;
+      tk.PendingWindow = 0;
     }
   }
   if (ScreenWindow* active = ActiveWindowRecord()) {
     // Also covers an owner that becomes active at once (its window above closed) without
     // ever having had a frame of its own.
     if (!SpriteExists(active->backdrop)) TakeBackdrop(*active);
-  } else if (g.PendingWindow != 0 && SpriteExists(g.ScreenSnapshot)) {
-    BlitSprite(g.ScreenSnapshot, 0, 0);
+  } else if (tk.PendingWindow != 0 && SpriteExists(tk.ScreenSnapshot)) {
+    BlitSprite(tk.ScreenSnapshot, 0, 0);
+  }
+}
+
+void RestoreLiveBackdrop() {
+  ToolkitState& tk = Toolkit();
+  if (ScreenWindow* active = ActiveWindowRecord()) {
+    if (!SpriteExists(active->backdrop)) TakeBackdrop(*active);
+  } else if (SpriteExists(tk.ScreenSnapshot)) {
+    BlitSprite(tk.ScreenSnapshot, 0, 0);
   }
 }
 
 void EndWindowFrame() {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   if (ScreenWindow* active = ActiveWindowRecord()) {
     Grab(active->snapshot);
   } else {
-    Grab(g.ScreenSnapshot);
+    Grab(tk.ScreenSnapshot);
   }
 }
 
@@ -96,31 +105,31 @@ int NextOwner() {
 }
 
 void MakePending(ScreenWindow& w) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   // 0 in PendingWindow means "none": an internal window numbered 0 must not cancel another
   // window's activation.
   if (w.number == 0) return;
-  g.PendingWindow = w.number;
-  g.PendingDelay = 1;
+  tk.PendingWindow = w.number;
+  tk.PendingDelay = 1;
 }
 
 void Withdraw(ScreenWindow& w) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   const int number = w.number;
   const int owner = w.owner;
   // A window numbered 0 is never active or pending and owns nothing (owner 0 is the screen).
   if (number == 0) return;
-  if (g.ActiveWindow == number) g.ActiveWindow = owner;
-  if (g.PendingWindow == number) {
-    g.PendingWindow = 0;
-    g.PendingDelay = 0;
+  if (tk.ActiveWindow == number) tk.ActiveWindow = owner;
+  if (tk.PendingWindow == number) {
+    tk.PendingWindow = 0;
+    tk.PendingDelay = 0;
     // An owner that is not active was itself waiting to activate when this window opened
     // (both opened between two frames): it gets its turn back.
-    if (owner != 0 && owner != g.ActiveWindow) {
-      if (ScreenWindow* o = g.WindowList.Find(owner)) MakePending(*o);
+    if (owner != 0 && owner != tk.ActiveWindow) {
+      if (ScreenWindow* o = tk.WindowList.Find(owner)) MakePending(*o);
     }
   }
-  for (ScreenWindow& other : g.WindowList)
+  for (ScreenWindow& other : tk.WindowList)
     if (other.owner == number) other.owner = owner;
 }
 

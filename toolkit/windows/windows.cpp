@@ -6,9 +6,8 @@
 //   the windows it owned to its own owner.
 // - A window owns its backdrop and snapshot sprites alone (window_activation.cpp).
 #include <cstddef>
-#include <vector>
 
-#include "toolkit/menus/menus.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/windows/windows.h"
 
@@ -20,43 +19,12 @@ namespace {
 // numbers callers choose, wrapping back there.
 int NewWindowNumber() {
   static int next = 0x20000000;
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   for (;;) {
     const int n = next;
     next = next == 0x7FFFFFFF ? 0x20000000 : next + 1;
-    if (!g.WindowList.Contains(n)) return n;
+    if (!tk.WindowList.Contains(n)) return n;
   }
-}
-
-// Deletes the window's gadgets, menus with their entries, shortcuts, and the event handlers
-// that were tied to any of those records, so that no record points at something gone.
-void DeleteWindowContents(const ScreenWindow& w) {
-  ToolkitState& g = Toolkit();
-  const int number = w.number;
-
-  std::vector<const void*> gone{&w};
-  for (const auto& gadget : g.GadgetList)
-    if (gadget->window == number) gone.push_back(gadget.get());
-
-  // OpenPopupIndex is a list position: note which gadget it means before positions shift,
-  // then follow that gadget (or forget it when it is deleted).
-  const Gadget* open = g.OpenPopupIndex != -1 ? g.GadgetList.At(g.OpenPopupIndex) : nullptr;
-  const int openNumber = open != nullptr ? open->number : 0;
-  const bool openDeleted = open == nullptr || open->window == number;
-  g.GadgetList.RemoveIf([number](const Gadget& gadget) { return gadget.window == number; });
-  if (g.OpenPopupIndex != -1) {
-    const Gadget* still = openDeleted ? nullptr : g.GadgetList.Find(openNumber);
-    g.OpenPopupIndex = still != nullptr ? still->listIndex : -1;
-  }
-
-  RemoveWindowMenus(number);
-
-  std::erase_if(g.HandlerList, [&gone](const EventHandler& h) {
-    if (h.filter == nullptr) return false;
-    for (const void* record : gone)
-      if (h.filter == record) return true;
-    return false;
-  });
 }
 
 }  // namespace
@@ -144,8 +112,8 @@ void ContentOrigin(const ScreenWindow& w, bool hasMenuBar, int& x, int& y) {
 }
 
 ScreenWindow* ActiveWindowRecord() {
-  ToolkitState& g = Toolkit();
-  return g.ActiveWindow != 0 ? g.WindowList.Find(g.ActiveWindow) : nullptr;
+  ToolkitState& tk = Toolkit();
+  return tk.ActiveWindow != 0 ? tk.WindowList.Find(tk.ActiveWindow) : nullptr;
 }
 
 }  // namespace detail
@@ -160,11 +128,11 @@ int OpenWindow(int number, int x, int y, int width, int height, std::string_view
 
 int OpenWindowEx(int number, int x, int y, int width, int height, std::string_view title,
                  int flags) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   if ((flags & WINDOW_INTERNAL) == 0 && number < 1 && number != ANY_NUMBER) return 0;
-  if (number != ANY_NUMBER && g.WindowList.Contains(number)) return 0;
+  if (number != ANY_NUMBER && tk.WindowList.Contains(number)) return 0;
   const int owner = detail::NextOwner();
-  ScreenWindow& w = g.WindowList.Append(number == ANY_NUMBER ? detail::NewWindowNumber() : number);
+  ScreenWindow& w = tk.WindowList.Append(number == ANY_NUMBER ? detail::NewWindowNumber() : number);
   w.owner = owner;
   w.x = x;
   w.y = y;
@@ -174,22 +142,20 @@ int OpenWindowEx(int number, int x, int y, int width, int height, std::string_vi
   w.flags = flags;
   if (flags & (WINDOW_MINIMIZE_ENABLED | WINDOW_MAXIMIZE_ENABLED)) w.flags |= WINDOW_CLOSE_BUTTON;
   if (flags & WINDOW_CENTERED) {
-    w.x = (g.ScreenWidth - detail::OuterWidth(w)) / 2;
-    w.y = (g.ScreenHeight - detail::OuterHeight(w)) / 2;
+    w.x = (tk.ScreenWidth - detail::OuterWidth(w)) / 2;
+    w.y = (tk.ScreenHeight - detail::OuterHeight(w)) / 2;
   }
   detail::MakePending(w);
   return w.number == 0 ? 1 : w.number;
 }
 
 int CloseWindow(int number) {
-  ToolkitState& g = Toolkit();
-  ScreenWindow* w = g.WindowList.Find(number);
+  ToolkitState& tk = Toolkit();
+  ScreenWindow* w = tk.WindowList.Find(number);
   if (w == nullptr) return 0;
-  // Gadgets, menus and shortcuts of "window 0" are the screen's, not an internal window's.
-  if (number != 0) detail::DeleteWindowContents(*w);
   detail::Withdraw(*w);
   detail::ReleaseWindowSprites(*w);
-  g.WindowList.Remove(number);
+  detail::RetireWindow(*w);
   return 1;
 }
 

@@ -62,6 +62,11 @@ ScreenWindow* ActiveWindowRecord();
 void BeginWindowFrame();
 // Draws inside the caller's drawing session on the back buffer.
 void DrawActiveWindow();
+// After frames run from inside this one (a handler's modal loop), or a change of the active
+// window in the middle of the frame, the back buffer no longer shows what is live: makes sure the
+// active window has its backdrop (taking it now if it never had one), or with no window active
+// puts the screen's last snapshot back. DrawActiveWindow then draws the window over it.
+void RestoreLiveBackdrop();
 void EndWindowFrame();
 // clickCounter: ToolkitState::ClickCounter after this frame's double-click step; 2 or more
 // marks a double-click press, which the title bar ignores.

@@ -1,6 +1,7 @@
-// The scroll bar built into lists, trees and the open combo box list.
+// The scroll bar built into lists, trees and the open combo box list, and the wheel rule they
+// share.
 //
-// Geometry, from the list's top (screen rows), for a list of height h:
+// Scroll bar geometry, from the list's top (screen rows), for a list of height h:
 //   2 .. 15            up arrow            topItem - 1, repeated every FramesPerTenth frames
 //   16 .. thumb top    page up             topItem - (rows - 1), repeated at 4/3 that period
 //   thumb              drag                grab offset kept in hoverItem until the update pass
@@ -11,39 +12,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/frame/press_common.h"
-#include "toolkit/frame/press_handling.h"
+#include "toolkit/frame/behaviour.h"
+#include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
-
-using press::kGone;
-using press::N;
-
 namespace {
 
 constexpr int kRow = 14;
-
-// Moves topItem to `target` when it differs and the handlers allow the scroll (kind 9 with the
-// difference). False when the gadget is gone.
-bool ScrollTo(Gadget& g, long long target) {
-  const long long difference = target - g.topItem;
-  if (difference == 0) return true;
-  const int answer = N(g, 9, static_cast<std::intptr_t>(difference));
-  if (answer == kGone) return false;
-  if (answer) g.topItem = static_cast<int>(target);
-  return true;
-}
 
 }  // namespace
 
 int ListScrollBarPress(Gadget& g, const FrameInput& in, int itemCount, int listTop, int listHeight,
                        int hdr) {
-  ToolkitState& ts = Toolkit();
   const int gx = in.ox + g.x;
   const int w = g.width, h = listHeight, gy = listTop;
   const int mx = in.mx, my = in.my;
   if (mx < gx + w - 16 || mx > gx + w - 2) return g.state;
-  if (!press::RepeatDue(g)) return g.state;
+  if (!RepeatDue(g)) return g.state;
 
   const long long n = itemCount;
   const long long rows = g.rows;
@@ -57,33 +42,23 @@ int ListScrollBarPress(Gadget& g, const FrameInput& in, int itemCount, int listT
   const long long lastTop = std::max(0LL, n - rows);
 
   if (my >= gy + 2 && my < gy + 16) {
-    if (g.topItem >= 1) {
-      const int answer = N(g, 9, -1);
-      if (answer == kGone) return 0;
-      if (answer) --g.topItem;
-    }
-    g.repeatDelay = ts.FramesPerTenth;
+    if (g.topItem >= 1) StepTo(g, g.topItem, g.topItem - 1LL);
+    g.repeatDelay = Toolkit().FramesPerTenth;
     return 2;
   }
   if (my >= gy + h - 16 && my < gy + h - 2) {
-    if (g.topItem < n - rows) {
-      const int answer = N(g, 9, 1);
-      if (answer == kGone) return 0;
-      if (answer) ++g.topItem;
-    }
-    g.repeatDelay = ts.FramesPerTenth;
+    if (g.topItem < n - rows) StepTo(g, g.topItem, g.topItem + 1LL);
+    g.repeatDelay = Toolkit().FramesPerTenth;
     return 3;
   }
   if (g.state != 4 && my >= gy + 16 && my < thumbTop) {
-    const long long target = g.topItem <= rows - 2 ? 0 : g.topItem - rows + 1;
-    if (!ScrollTo(g, target)) return 0;
-    g.repeatDelay = press::PageRepeat();
+    StepTo(g, g.topItem, g.topItem <= rows - 2 ? 0 : g.topItem - rows + 1);
+    g.repeatDelay = PageRepeat();
     return g.state;
   }
   if (g.state != 4 && my >= thumbTop + thumbLength && my < gy + h - 16) {
-    const long long target = std::max(0LL, std::min<long long>(g.topItem + rows - 1, n - rows));
-    if (!ScrollTo(g, target)) return 0;
-    g.repeatDelay = press::PageRepeat();
+    StepTo(g, g.topItem, std::max(0LL, std::min<long long>(g.topItem + rows - 1, n - rows)));
+    g.repeatDelay = PageRepeat();
     return g.state;
   }
   if (my < gy + 2 || my >= gy + h - 2) return g.state;
@@ -104,9 +79,15 @@ int ListScrollBarPress(Gadget& g, const FrameInput& in, int itemCount, int listT
     const double exact = (my - (gy + 16) - offset) / perItem;
     t = static_cast<long long>(std::clamp(std::ceil(exact), 0.0, static_cast<double>(n - 1)));
   }
-  t = std::clamp(t, 0LL, lastTop);
-  if (!ScrollTo(g, t)) return 0;
+  StepTo(g, g.topItem, std::clamp(t, 0LL, lastTop));
   return 4;
+}
+
+void WheelScroll(Gadget& g, int wheel, long long count) {
+  const long long rows = std::max(g.rows, 0);
+  if (wheel == 0 || count <= rows) return;
+  // In 64 bits: an enormous wheel value must not overflow before it is clamped.
+  StepTo(g, g.topItem, std::clamp(g.topItem - 3LL * wheel, 0LL, count - rows));
 }
 
 }  // namespace bevel::detail

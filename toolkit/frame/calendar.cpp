@@ -1,0 +1,167 @@
+// The month calendar: a Calendar gadget's own face, and the open drop-down of a Date.
+//
+// Calendar face (197 x 154, centred in its rectangle; cx, cy its corner):
+//   cy + 7 .. 21     header: month back cx + 7 .. 27, year field cx + 99 .. 168 (its spin
+//                    cx + 150 .. 164: up cy + 6 .. 14, down cy + 15 .. 23), month forward
+//                    cx + 169 .. 189
+//   cy + 45 .. 134   day grid, 7 x 6 cells of 28 x 15 from cx + 1
+//   cy + 135 ..      the "today" line
+//
+// States left for the release: 10 a day cell held (pickX column, pickY row), 12 / 13 month back
+// / forward held, 15 the year field active, 16 / 17 its spin up / down held.
+#include <algorithm>
+
+#include "services/services.h"
+#include "toolkit/frame/behaviour.h"
+#include "toolkit/gadgets/date_parts.h"
+#include "toolkit/model/toolkit_state.h"
+
+namespace bevel::detail {
+namespace {
+
+constexpr int kFaceWidth = 197;
+constexpr int kFaceHeight = 154;
+constexpr int kCellWidth = 28;
+constexpr int kCellHeight = 15;
+constexpr int kFirstYear = 1970;
+constexpr int kLastYear = 2037;
+
+// Year and month as one number, for comparing a month against the limits.
+long long MonthKey(int year, int month) {
+  return static_cast<long long>(year) * 12 + month;
+}
+
+// The month (year, month) may be shown: inside the years a date can take and not wholly
+// before the lower or after the upper limit.
+bool MonthAllowed(const Gadget& g, int year, int month) {
+  if (year < kFirstYear || year > kLastYear) return false;
+  const long long key = MonthKey(year, month);
+  if (g.minDate.year >= 0 && key < MonthKey(g.minDate.year, g.minDate.month)) return false;
+  if (g.maxDate.year >= 0 && key > MonthKey(g.maxDate.year, g.maxDate.month)) return false;
+  return true;
+}
+
+// Shows (year, month) with the day lowered to that month's length, then keeps the date within
+// its limits (a month that holds a limit can cut the day further).
+void ShowMonth(Gadget& g, int year, int month) {
+  g.date.year = year;
+  g.date.month = month;
+  g.date.day = std::clamp(g.date.day, 1, std::max(1, DaysInMonth(g.date)));
+  ApplyDateLimits(g);
+}
+
+// The header: month buttons and the year field. Returns the new state.
+int HeaderPress(Gadget& g, const FrameInput& in, int cx, int cy) {
+  const int mx = in.mx, my = in.my;
+  int d = 0, state = 0;
+  bool yearStep = false;
+  const bool onSpin = mx >= cx + 150 && mx < cx + 165;
+  if (mx >= cx + 7 && mx < cx + 28) {
+    d = -1;
+    state = 12;
+  } else if (mx >= cx + 169 && mx < cx + 190) {
+    d = 1;
+    state = 13;
+  } else if (mx >= cx + 99 && mx < cx + 169) {
+    state = 15;
+    // The spin is drawn only while the year field is active (15 or more); before that its
+    // place is plain year field.
+    if (onSpin && g.state >= 15) {
+      if (my >= cy + 6 && my < cy + 15) {
+        d = 1;
+        state = 16;
+      } else if (my >= cy + 15 && my < cy + 24) {
+        d = -1;
+        state = 17;
+      }
+      yearStep = d != 0;
+    }
+  } else {
+    return 0;
+  }
+  SetEvent(g);
+  if (d == 0 || !RepeatDue(g)) return state;
+  g.repeatDelay = Toolkit().FramesPerTenth * 3 / 2;
+  if (g.date.year < 0) return state;  // no date to step
+
+  if (!Ask(g, EVENT_PRESS)) return state;
+  if (yearStep) {
+    const int year = g.date.year + d;
+    if (year >= kFirstYear && year <= kLastYear && (g.minDate.year < 0 || year >= g.minDate.year) &&
+        (g.maxDate.year < 0 || year <= g.maxDate.year)) {
+      ShowMonth(g, year, g.date.month);
+    }
+    return state;
+  }
+  if (!Ask(g, EVENT_STEP, d)) return state;
+  int year = g.date.year, month = g.date.month + d;
+  if (month > 12) {
+    month = 1;
+    ++year;
+  } else if (month < 1) {
+    month = 12;
+    --year;
+  }
+  if (MonthAllowed(g, year, month)) ShowMonth(g, year, month);
+  return state;
+}
+
+}  // namespace
+
+int CalendarPress(Gadget& g, const FrameInput& in, int x, int y, int w, int h) {
+  const int mx = in.mx, my = in.my;
+  const int cx = x + (w - kFaceWidth) / 2, cy = y + (h - kFaceHeight) / 2;
+
+  if (mx >= cx + 1 && mx < cx + kFaceWidth && my >= cy + 45 && my < cy + 135) {
+    if (!Ask(g, EVENT_PRESS)) return g.state;
+    g.pickX = (mx - cx - 1) / kCellWidth;
+    g.pickY = (my - cy - 45) / kCellHeight;
+    return 10;
+  }
+  if (my >= cy + 135) {
+    if (!Ask(g, EVENT_PRESS)) return g.state;
+    const int today = DateNow();
+    g.date.year = DateYear(today);
+    g.date.month = DateMonth(today);
+    g.date.day = DateDay(today);
+    const bool isDate = g.type == GADGET_DATE;
+    if (isDate) g.dateSet = 1;
+    ClampDateParts(g.date);
+    ApplyDateLimits(g);
+    SetEvent(g);
+    if (isDate) {
+      g.pickX = 0;
+      CloseDateCalendar(g);
+    }
+    return 0;
+  }
+  const bool header = (my >= cy + 7 && my < cy + 22) ||
+                      (mx >= cx + 150 && mx < cx + 165 && my >= cy + 6 && my < cy + 24);
+  return header ? HeaderPress(g, in, cx, cy) : 0;
+}
+
+void SettleCalendar(Gadget& g) {
+  if (g.state == 10) {
+    g.state = 11;
+    SetEvent(g);
+  } else if (g.state >= 12 && g.state <= 14) {
+    g.state = 0;
+    g.repeatDelay = 0;
+  } else if (g.state >= 15) {
+    g.state = 15;
+    g.repeatDelay = 0;
+  } else {
+    return;
+  }
+  Ask(g, EVENT_CLICK);
+}
+
+void PressCalendar(Gadget& g, const FrameInput& in) {
+  g.state = CalendarPress(g, in, in.ox + g.x, in.oy + g.y, g.width, g.height);
+}
+
+void UpdateCalendar(Gadget& g, const FrameInput&) {
+  SettleCalendar(g);
+}
+
+}  // namespace bevel::detail

@@ -1,0 +1,194 @@
+// Tree and TreeList: the label selects, the expand box and the check box are armed by the press
+// (bits 0x08 and 0x01) and completed on release, a double click on the selected label expands or
+// collapses it at once, the scroll bar and the wheel scroll the visible rows.
+//
+// Row r (1-based among the visible nodes) lies at gy + (r - topItem - 1) x 14 + 2 and is drawn
+// indented by d = 17 x level: expand box d - 15 .. d + 1, check box d + 2 .. d + 15, label from
+// d + chk + 2 up to the scroll bar. Levels are taken as the renderer draws them (1 .. 127).
+//
+// Nodes are one flat chain in display order; a node's subtree is the run of deeper items after
+// it. A TreeList reads its nodes from the file system one level ahead of what is shown, so its
+// subtree changes when a node opens or closes.
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+
+#include "toolkit/frame/behaviour.h"
+#include "toolkit/gadgets/items.h"
+#include "toolkit/model/lifetime.h"
+#include "toolkit/model/toolkit_state.h"
+
+namespace bevel::detail {
+namespace {
+
+constexpr int kRow = 14;
+constexpr int kIndent = 17;
+constexpr int kCheckColumn = 14;
+constexpr int kMaxLevel = 127;
+
+int LevelOf(const GadgetItem& item) {
+  return std::clamp(item.itemLevel, 1, kMaxLevel);
+}
+
+bool HasChildren(const Gadget& g, std::size_t index) {
+  return index + 1 < g.items.size() && LevelOf(g.items[index + 1]) > LevelOf(g.items[index]);
+}
+
+bool HasItem(const Gadget& g, std::size_t index) {
+  return index < g.items.size();
+}
+
+// One walk over the chain: the number of visible nodes (the children of a collapsed node take
+// no rows) and the index of the node on visible row `wanted` (-1 when there is none).
+struct TreeRows {
+  int count = 0;
+  long long found = -1;
+};
+
+TreeRows WalkRows(const Gadget& g, long long wanted) {
+  TreeRows rows;
+  int collapsed = 0;
+  for (std::size_t idx = 0; idx < g.items.size(); ++idx) {
+    const int level = LevelOf(g.items[idx]);
+    if (collapsed != 0 && level <= collapsed) collapsed = 0;
+    if (collapsed != 0) continue;
+    ++rows.count;
+    if (rows.count == wanted) rows.found = static_cast<long long>(idx);
+    if (HasChildren(g, idx) && (g.items[idx].itemState & ITEM_EXPANDED) == 0) collapsed = level;
+  }
+  return rows;
+}
+
+// Nodes shown when scrolled to: those whose ancestors are all expanded. Only the wheel needs the
+// count, so it is walked only when there is a notch to apply.
+long long VisibleNodeCount(const Gadget& g) {
+  long long visible = 0;
+  int hideDeeperThan = INT_MAX;  // level of the collapsed node whose subtree is being skipped
+  for (const GadgetItem& item : g.items) {
+    if (item.itemLevel > hideDeeperThan) continue;
+    ++visible;
+    hideDeeperThan = (item.itemState & ITEM_EXPANDED) ? INT_MAX : item.itemLevel;
+  }
+  return visible;
+}
+
+// Expands a collapsed node or collapses an expanded one, each offered to the handlers first
+// (EVENT_EXPAND, EVENT_COLLAPSE). A collapse takes the selection out of the hidden subtree onto
+// the node. A TreeList reads its directory entries one level ahead.
+void ToggleNode(Gadget& g, std::size_t index) {
+  const auto item = static_cast<std::intptr_t>(index);
+  const bool expanded = (g.items[index].itemState & ITEM_EXPANDED) != 0;
+  if (!Ask(g, expanded ? EVENT_COLLAPSE : EVENT_EXPAND, item) || !HasItem(g, index)) return;
+  const int node = static_cast<int>(index);
+  if (expanded) {
+    g.items[index].itemState &= ~ITEM_EXPANDED;
+    const int selected = g.value - 1;
+    if (selected > node && selected <= node + DescendantCount(g, node)) g.value = node + 1;
+    if (g.type == GADGET_TREELIST) CollapseTreeListNode(g, node);
+  } else {
+    g.items[index].itemState |= ITEM_EXPANDED;
+    if (g.type == GADGET_TREELIST) ExpandTreeListNode(g, node);
+  }
+}
+
+}  // namespace
+
+void PressTree(Gadget& g, const FrameInput& in) {
+  Ask(g, EVENT_PRESS);  // the press itself cannot be refused
+  const int gx = in.ox + g.x, gy = in.oy + g.y;
+  const int w = g.width, h = g.height;
+  const int mx = in.mx, my = in.my;
+  const int chk = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
+
+  // The visible row under the mouse, if any.
+  long long wanted = 0;
+  const long long below = static_cast<long long>(my) - gy - 1;
+  if (my > gy + 1 && my < gy + h - 2 && below >= 1) {
+    const long long k = (below + kRow - 1) / kRow;
+    if (k >= 1 && k <= g.rows) wanted = static_cast<long long>(g.topItem) + k;
+  }
+  const TreeRows rows = WalkRows(g, wanted);
+  const int sb = g.rows >= rows.count ? 2 : 16;
+
+  // Which of the pressed node's parts is held in this frame.
+  long long boxItem = -1, checkItem = -1;
+  const long long idx = in.left ? rows.found : -1;
+  int d = 0;
+  if (idx >= 0) {
+    const std::size_t k = static_cast<std::size_t>(idx);
+    d = kIndent * LevelOf(g.items[k]);
+    if (HasChildren(g, k) && mx > gx + d - 16 && mx <= gx + d + 1) boxItem = idx;
+    if (chk && mx > gx + d + 1 && mx < gx + d + 16) checkItem = idx;
+  }
+  // Marks stay only on the parts still held; a marked node may have scrolled out of view.
+  for (std::size_t k = 0; k < g.items.size(); ++k) {
+    const long long i = static_cast<long long>(k);
+    if (i != boxItem) g.items[k].itemState &= ~ITEM_EXPANDER_CLICKED;
+    if (chk && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
+  }
+
+  if (idx >= 0) {
+    const int i = static_cast<int>(idx) + 1;
+    const std::size_t k = static_cast<std::size_t>(idx);
+    const bool onLabel = mx > gx + d + chk + 1 && mx < gx + w - sb;
+    if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1)) {
+      g.state = 1;
+      g.value = i;
+      SetEvent(g);
+    }
+    // A handler may have removed items: the index is checked again before each mark.
+    if (boxItem >= 0 && Ask(g, EVENT_EXPANDER_PRESS, i - 1) && HasItem(g, k)) {
+      g.items[k].itemState |= ITEM_EXPANDER_CLICKED;
+    }
+    if (checkItem >= 0 && Ask(g, EVENT_CHECK_PRESS, i - 1) && HasItem(g, k)) {
+      g.items[k].itemState |= ITEM_CHECK_CLICKED;
+    }
+    // A double click on the label: only there, so that a double click on the expand box does
+    // not toggle the node twice (once here and once through the box on release).
+    if (in.doubleClick && onLabel) {
+      MarkActivated(g);
+      if (i == g.value && HasItem(g, k) && (HasChildren(g, k) || g.type == GADGET_TREELIST)) {
+        ToggleNode(g, k);
+      }
+    }
+  }
+
+  if (g.rows < rows.count && in.left) {
+    // Visible rows may have changed with a toggle above.
+    g.state = ListScrollBarPress(g, in, WalkRows(g, 0).count, gy, h, 0);
+  }
+}
+
+void ReleaseTree(Gadget& g) {
+  g.state = 0;
+  const int bits = ITEM_EXPANDER_CLICKED | ((g.flags & LIST_CHECKBOXES) ? ITEM_CHECK_CLICKED : 0);
+  for (GadgetItem& item : g.items) item.itemState &= ~bits;
+}
+
+void UpdateTree(Gadget& g, const FrameInput& in) {
+  // Handlers and TreeList reading change the items, so the walk re-reads the live count.
+  for (std::size_t i = 0; HasItem(g, i); ++i) {
+    const auto item = static_cast<std::intptr_t>(i);
+    if (g.items[i].itemState & ITEM_EXPANDER_CLICKED) {
+      g.items[i].itemState &= ~ITEM_EXPANDER_CLICKED;
+      SetEvent(g);
+      Ask(g, EVENT_EXPANDER, item);
+      if (HasItem(g, i)) ToggleNode(g, i);
+      if (!HasItem(g, i)) continue;
+    }
+    if ((g.flags & LIST_CHECKBOXES) && (g.items[i].itemState & ITEM_CHECK_CLICKED)) {
+      g.items[i].itemState = (g.items[i].itemState & ~ITEM_CHECK_CLICKED) ^ ITEM_CHECKED;
+      SetEvent(g);
+      Ask(g, EVENT_CHECK_PRESS, item);
+    }
+  }
+  if (in.wheel != 0 && Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {
+    WheelScroll(g, in.wheel, VisibleNodeCount(g));
+  }
+  if (g.state >= 1) {
+    g.state = 0;
+    Ask(g, EVENT_CLICK);
+  }
+}
+
+}  // namespace bevel::detail
