@@ -1,9 +1,11 @@
 // bevel: a classic grey 3-D desktop (windows, menus, gadgets, requesters) drawn into the back
 // buffer of a program that runs its own frame loop.
 //
-// This is the one public header of the command interface. The host initialises the services
-// (OpenScreen), calls InitToolkit, sets its defaults, creates windows, menus and gadgets by
-// number and calls GadgetEvent once per frame.
+// This is the one public header of the command interface. The host calls InitToolkit and opens
+// the screen (in either order; OpenScreen and the other screen, drawing, sprite, image, input,
+// font, date and file services come from services/services.h, included below), then calls
+// SetScreenSize, sets its defaults, creates windows, menus and gadgets by number and calls
+// GadgetEvent once per frame.
 //
 // Conventions:
 // - Numbers of windows, gadgets and menus are chosen by the caller (1 or more) or ANY_NUMBER.
@@ -12,7 +14,6 @@
 // - Texts are Windows-1252 bytes.
 //
 // Index of this file:
-// [SECTION] Services (screen, drawing, sprites, images, input, fonts, dates, files)
 // [SECTION] Colour slots and schemes
 // [SECTION] Initialisation and defaults
 // [SECTION] The frame
@@ -43,16 +44,20 @@ struct ScreenWindow;  // a screen window's record
 // [SECTION] Colour slots and schemes
 //-----------------------------------------------------------------------------
 
-// Slot numbers of the colour commands.
+// Slot numbers of the colour commands. Bevel edges have no slots of their own: they are shades
+// of the face colour.
 enum ColorSlot : int {
   COLOR_FACE = 1,       // background and base of every bevel
-  COLOR_LIGHT = 2,      // light edge; inactive title bar of windows
-  COLOR_TEXT = 3,       // text
-  COLOR_SHADOW = 4,     // shadow, disabled text; inactive title text of windows
-  COLOR_HIGHLIGHT = 5,  // selected text, title text
-  COLOR_SELECTION = 6,  // selection, active title bar
+  COLOR_LIGHT = 2,      // background of text fields, lists, check boxes and option marks;
+                        // windows: the title bar while another window is about to become active
+  COLOR_TEXT = 3,       // text; the glyphs of title-bar buttons
+  COLOR_SHADOW = 4,     // disabled text; windows: the title text while another is about to
+                        // become active
+  COLOR_HIGHLIGHT = 5,  // selected text, the label of a highlighted menu entry, title text
+  COLOR_SELECTION = 6,  // selection bar, progress bar fill, the bar behind a highlighted menu
+                        // entry, title bar
   COLOR_FONT = 7,       // font handle
-  COLOR_SPARE = 8,
+  COLOR_SPARE = 8,      // not drawn
 };
 
 // A colour block: eight signed 32-bit entries, stored in this order (index = storage place):
@@ -75,12 +80,15 @@ constexpr int SlotIndex(int slot) {
 // See [SECTION] Events and record handles.
 using EventCallback = std::function<int(Gadget* gadget, int kind, std::intptr_t item)>;
 
-// Sets up the toolkit's state: empty lists, the three default colour schemes and their fonts
-// ("MS Sans Serif" 10, normal for gadgets and menus, bold for windows). Call once, after
-// OpenScreen is not required (fonts load without a screen).
+// Sets up the toolkit's state: no windows, gadgets, menus, shortcuts or handlers, and the three
+// default colour schemes with their fonts ("MS Sans Serif" 10, normal for gadgets and menus,
+// bold for windows). Call it once at start-up, before every other command of this header;
+// before or after OpenScreen, as fonts load without a screen. A second call starts over: all
+// records, handlers and settings (screen size, tab width, file icons) are dropped.
 void InitToolkit();
-// Loads the toolkit's own file and folder icons; with withTypes nonzero also the file-type
-// icons of the machine (MIME glob data and the installed icon theme, when present).
+// Makes the toolkit's own file and folder icons (FileList entries); with withTypes nonzero also
+// reads the file-type icons of the machine (MIME glob data and the installed icon theme, when
+// present). Call after InitToolkit and before creating file lists.
 void InitFileIcons(int withTypes);
 // Set one slot (ColorSlot 1..8) of a default scheme; a slot outside 1..8 changes nothing.
 void SetGadgetDefaultColor(int slot, int value);
@@ -90,9 +98,11 @@ void SetMenuDefaultColor(int slot, int value);
 void SetColorSlot(int slot, int value, ColorScheme* block);
 // Screen size in pixels and the pointer sprite (negative: none); starts the frame clock.
 void SetScreenSize(int width, int height, int pointerSprite);
-// Tab stop distance in pixels for texts with tab characters; values <= 0 are ignored.
+// Tab stop distance in pixels for texts with tab characters (menu labels, captions, items);
+// values <= 0 are ignored. Until it is set, a tab is as wide as a space.
 void SetTabWidth(int pixels);
-// Appends an event handler that applies to all gadgets.
+// Appends an event handler that applies to all gadgets; an empty function is ignored. Handlers
+// cannot be removed (InitToolkit drops them all).
 void SetEventCallback(EventCallback callback);
 // The window that receives new gadgets and menus: the pending window, else the active one
 // (0 = the screen itself).
@@ -103,9 +113,11 @@ int CurrentGadgetListOwner();
 //-----------------------------------------------------------------------------
 
 // One frame of the toolkit; call once per frame after drawing the scene and before ShowFrame.
-// Reads keyboard and mouse, updates every gadget of the live window, draws it over the frozen
-// rest of the screen with its menus and the pointer, and returns the number of the gadget that
-// produced an event in this frame (0 none). MenuEvent and WindowEvent tell the rest.
+// Reads keyboard and mouse, lets the gadgets of the live window (the active one, or the screen's
+// own gadgets while no window is active) act on them, draws that window over the frozen rest of
+// the screen (the screen's gadgets over the host's scene) with its menus and the pointer, and
+// returns the number of the gadget that produced an event in this frame (0 none). MenuEvent and
+// WindowEvent tell the rest.
 int GadgetEvent();
 
 //-----------------------------------------------------------------------------
