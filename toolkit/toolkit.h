@@ -276,12 +276,19 @@ enum ScanCode : int {
 // Every creator takes number, x, y (relative to the owning window's client area) and width,
 // height (or a row count for list types) first. The gadget belongs to CurrentGadgetListOwner.
 // number must be 1 or more, or ANY_NUMBER (a new unique handle becomes the number); with
-// GADGET_INTERNAL in the flags any number is allowed. A number already used by any gadget
-// fails. Result: the gadget's number (1 for an internal gadget numbered 0), 0 on failure.
+// GADGET_INTERNAL in the flags any number is allowed (CreateOption and CreateCalendar take no
+// flags). A number already used by any gadget fails. Result: the gadget's number (1 for an
+// internal gadget numbered 0), 0 on failure.
+//
+// Flags: each creator's comment names the bits its type understands; every creator with flags
+// also takes GADGET_INTERNAL. Other bits have no effect. Where two bits exclude each other,
+// the creator drops the losing one.
 
 inline constexpr int GADGET_INTERNAL = 0x40000000;
 
-// Flag bits (the bits each type understands are listed with its creator).
+// Flag bits. Some values are shared by bits of different types (FRAME_SINGLE and DATE_UPDOWN,
+// LIST_CHECKBOXES and DATE_CHECKBOX, FRAME_FLAT and LIST_EXTENDED_SELECT, FLAG_TICKS and
+// FILES_NO_OPEN).
 inline constexpr int ALIGN_LEFT = 0x1;
 inline constexpr int ALIGN_RIGHT = 0x2;
 inline constexpr int ALIGN_CENTER = 0x4;
@@ -316,42 +323,86 @@ inline constexpr int FILES_SORTED = 0x4000000;
 inline constexpr int FILES_NO_PARENT = 0x8000000;
 inline constexpr int FILES_DIRS_ONLY = 0x10000000;
 
+// Flags: ALIGN_LEFT, ALIGN_RIGHT, ALIGN_CENTER for the caption (centred when neither
+// ALIGN_LEFT nor ALIGN_RIGHT is given; ALIGN_LEFT drops ALIGN_RIGHT); BUTTON_TOGGLE: a click
+// turns it on or off instead.
 int CreateButton(int number, int x, int y, int width, int height, std::string_view text,
                  int flags = 0);
+// Flags: ALIGN_RIGHT puts the box at the right and right-aligns the caption (else both left).
 int CreateCheckBox(int number, int x, int y, int width, int height, std::string_view text,
                    int flags = 0);
+// No flags. Options next to each other in creation order form a group: setting one clears the
+// others.
 int CreateOption(int number, int x, int y, int width, int height, std::string_view text);
+// Two stacked arrow buttons; the value starts at 0, even outside minimum .. maximum.
+// Flags: SPIN_REVERSED: the lower arrow counts up.
 int CreateSpin(int number, int x, int y, int width, int height, int minimum, int maximum,
                int flags = 0);
+// Flags: ALIGN_LEFT (the default), ALIGN_RIGHT, ALIGN_CENTER; ALIGN_RIGHT drops ALIGN_CENTER.
 int CreateText(int number, int x, int y, int width, int height, std::string_view text,
                int flags = 0);
-// height = rows x 14 + 4, plus a 14-pixel header row unless LIST_NO_HEADER.
+// height = rows x 14 + 4, plus a 14-pixel header row unless LIST_NO_HEADER; title: the first
+// column's header. Flags: ALIGN_RIGHT or ALIGN_CENTER aligns the first column's header and
+// cells (not kept in the flags); LIST_NO_SELECTION, LIST_MULTI_SELECT, LIST_EXTENDED_SELECT
+// (ignored with LIST_MULTI_SELECT), LIST_CHECKBOXES, LIST_NO_HEADER, LIST_HEADER_FIXED,
+// LIST_ALWAYS_SCROLLBAR, LIST_IMAGES (itemData drawn as a 14 x 14 image before the text).
 int CreateColumnList(int number, int x, int y, int width, int rows, std::string_view title,
                      int flags);
-// maximum: longest text in characters, -1 no limit.
+// maximum: longest text in characters (per line with STRING_MULTILINE), negative: no limit; a
+// longer text is cut. Flags: ALIGN_RIGHT, ALIGN_CENTER (ALIGN_RIGHT drops ALIGN_CENTER);
+// STRING_PASSWORD (drawn as "*"); STRING_MULTILINE (lines split at LF); STRING_READONLY;
+// STRING_NUMERIC (keys type digits only, Alt + digits codes aside; then STRING_LOWER_CASE also
+// admits "." and STRING_UPPER_CASE "-" at the start of a line); without STRING_NUMERIC,
+// STRING_LOWER_CASE or STRING_UPPER_CASE types letters in that case (STRING_LOWER_CASE drops
+// STRING_UPPER_CASE).
 int CreateString(int number, int x, int y, int width, int height, std::string_view text,
                  int maximum, int flags);
+// Bars: a range given the wrong way round is swapped, the value starts at the minimum, and
+// width and height are swapped when needed so that a bar with FLAG_VERTICAL is never wider than
+// tall and one without it never taller than wide.
+// Flags: FLAG_VERTICAL (the bar grows downwards).
 int CreateProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                       int flags = 0);
+// rows: the rows of its drop-down list (height = rows x 14 + 4); the field is as high as its
+// font plus 4. Flags: COMBO_EDITABLE (a text field; opening the list then selects the first
+// item that begins with the typed text); STRING_UPPER_CASE or STRING_LOWER_CASE converts added
+// items (upper case wins); typing into an editable box follows STRING_NUMERIC,
+// STRING_LOWER_CASE, STRING_UPPER_CASE and STRING_READONLY as in a String; LIST_IMAGES.
 int CreateComboBox(int number, int x, int y, int width, int rows, int flags);
+// Flags: FRAME_SINGLE (thin sunken), FRAME_DOUBLE_SUNKEN, FRAME_FLAT (an outline in the text
+// colour), the first one given wins; none: an etched group box with the caption at the left.
 int CreateFrame3D(int number, int x, int y, int width, int height, std::string_view text,
                   int flags = 0);
+// As the progress bar. Flags: FLAG_VERTICAL; FLAG_TICKS (a tick at every value, else only at
+// the ends).
 int CreateTrackBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                    int flags);
-// page: the visible part of the range (thumb size).
+// As the progress bar; page: the visible part of the range (thumb size). Flags: FLAG_VERTICAL.
 int CreateScrollBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                     int page, int flags);
+// hoverColour: the text colour while the mouse is over it. Flags: ALIGN_LEFT (the default),
+// ALIGN_RIGHT, ALIGN_CENTER; ALIGN_RIGHT drops ALIGN_CENTER.
 int CreateHyperLink(int number, int x, int y, int width, int height, std::string_view text,
                     int hoverColour, int flags = 0);
-// image: an image handle (ImageHandle / LoadImage).
+// image: a sprite number (LoadSprite, CaptureSprite), blitted centred on the button with black
+// as the transparent colour; a missing sprite shows the bare button. Flags: BUTTON_TOGGLE.
 int CreateImageButton(int number, int x, int y, int width, int height, int image, int flags = 0);
+// height = rows x 14 + 4. Flags: LIST_NO_SELECTION, LIST_CHECKBOXES, TREE_NO_LINES,
+// LIST_IMAGES.
 int CreateTree(int number, int x, int y, int width, int rows, int flags);
-// path: directory and pattern, e.g. "/home/user/*.txt;*.log"; "" shows the drives.
+// A ColumnList without header whose items are a directory's entries (see the ColumnList for
+// rows). path: directory and pattern, e.g. "/home/user/*.txt;*.log"; "" (or a directory that
+// cannot be read) shows the drives. Flags: those of the ColumnList except LIST_CHECKBOXES and
+// LIST_HEADER_FIXED (dropped) and LIST_NO_HEADER and LIST_IMAGES (always on); FILES_NO_SUBDIRS
+// (no sub-directories and no drive list), FILES_NO_OPEN (a double click opens nothing),
+// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY.
 int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
-// mask: "%dd.%mm.%yyyy" when empty; date 0: now.
+// mask: "%dd.%mm.%yyyy" when empty; date 0: now. Flags: DATE_UPDOWN (up and down arrows
+// instead of the calendar drop-down), DATE_CHECKBOX (a check box that sets or clears the date);
+// STRING_NUMERIC is always added.
 int CreateDate(int number, int x, int y, int width, int height, std::string_view mask = "",
                int date = 0, int flags = 0);
-// At least 201 x 158; date 0: now.
+// At least 201 x 158; date 0: now. No flags.
 int CreateCalendar(int number, int x, int y, int width, int height, int date = 0);
 
 //-----------------------------------------------------------------------------
