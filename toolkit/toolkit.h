@@ -416,30 +416,37 @@ int CreateCalendar(int number, int x, int y, int width, int height, int date = 0
 // The other commands: 0 for a missing gadget or an index outside the items (nothing changes);
 // 1 when done, and 1 unchanged for a type the command does not serve.
 
+// A ColumnList item's text holds its cells, one per column, separated by LF.
 int AddGadgetItem(int number, int position, std::string_view text);
+// data: the caller's value of the item; with LIST_IMAGES an image handle (ImageHandle) drawn
+// before its text.
 int AddGadgetItemData(int number, int position, std::string_view text, int data);
 // level: tree depth, 0 for top-level nodes.
 int AddTreeItem(int number, int position, std::string_view text, int data, int level);
 // ColumnList only: appends the column entry "<left>L_<title>" CR to the column entries (a CR in
 // the title is dropped, a negative edge counts as 0); left is in pixels from the list's left.
 int AddColumn(int number, std::string_view title, int left);
-// ColumnList, ComboBox, Tree.
+// ColumnList, ComboBox, Tree. The text is stored as given (a ComboBox's case flags apply only
+// to added items).
 int SetItemText(int number, int index, std::string_view text);
 // "" for a missing gadget or index.
 std::string GetItemText(int number, int index);
 // 0 for a missing gadget or a type without items.
 int CountGadgetItems(int number);
-// Removes an item (a tree node with its whole subtree). The selection stays on its item; when
-// that item goes, the one that takes its index is selected (the new last item past the end).
+// ColumnList, ComboBox, Tree: removes an item (a tree node with its whole subtree). The
+// selection stays on its item; when that item goes, the one that takes its index is selected
+// (the new last item past the end).
 int RemoveGadgetItem(int number, int index);
-// slot: COLOR_SPARE (8), COLOR_LIGHT (2, background) or COLOR_TEXT (3); colour -1 = the
-// gadget's. Any other slot changes nothing and gives 0.
+// slot: COLOR_LIGHT (2, the row's background), COLOR_TEXT (3) or COLOR_SPARE (8, kept but not
+// drawn); colour -1 = the gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
-// ColumnList, Tree, FileList. The low byte becomes the item's state bits (0x40, the directory
-// mark, is kept as it is); higher bits are requests: 0x10 selects (stored only with
-// LIST_MULTI_SELECT), 0x400 collapses, 0x800 opens (FileList navigation; the bits are not
-// written). A tree node without children cannot be expanded; an expanded one stays expanded
-// unless 0x400 asks otherwise.
+// ColumnList, Tree, FileList. The low byte becomes the item's state bits: 0x2 ticked (with
+// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; 0x40, the directory mark, is
+// kept as it is. 0x10 is stored only with LIST_MULTI_SELECT; otherwise it selects the item as
+// SetGadgetState does. Higher bits are requests: 0x400 collapses; 0x800 opens the entry of a
+// FileList (navigation) and, for every type, leaves the item's bits unwritten. A tree node
+// without children cannot be expanded; an expanded one stays expanded unless 0x400 asks
+// otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
@@ -448,26 +455,73 @@ inline constexpr int ITEM_REQUEST_OPEN = 0x800;
 // [SECTION] Gadget state, text and attributes
 //-----------------------------------------------------------------------------
 
-// Value, selection (0-based, -1 none), toggle state, cursor or date by type.
+// A gadget's state by type: what GetGadgetState reads (0 for a missing gadget) and what
+// SetGadgetState(number, value) does (result 1, or 0 for a missing gadget). Neither asks the
+// event handlers.
+//
+//   Button, ImageButton  get: 1 while held down or toggled on, else 0.
+//                        set: with BUTTON_TOGGLE nonzero = on, 0 = off; without it the value is
+//                        stored as given (1: the next frame without a held mouse button reports
+//                        a click).
+//   CheckBox             get: 1 when ticked or held down, else 0. set: nonzero ticks, 0 clears.
+//   Option               get: 1 when set or held down, else 0. set: nonzero sets it and clears
+//                        the other Options of its group; 0 changes nothing.
+//   Spin, ProgressBar,   get: the value. set: the value, clamped to minimum .. maximum.
+//   TrackBar
+//   ScrollBar            get: the value. set: the value, clamped to minimum .. maximum - page + 1
+//                        (a page below 1 counts as 1; the minimum when the page exceeds the
+//                        range).
+//   ColumnList,          get: the selected item (0-based), -1 none. set: selects item `value`;
+//   ComboBox, Tree,      past the end the last item, -1 or below none. A ComboBox shows the
+//   FileList             selected item's text (inline codes removed), "" for none; a
+//                        ColumnList's ClickedColumn becomes 0.
+//   String               get: the caret position, -1 with no cursor. set: value >= 0 puts
+//                        the caret there (at most the end of the text) with no selection and
+//                        gives the field the focus; -2 puts it at the end; -1 and values below
+//                        -2 remove the cursor and the focus.
+//   Date                 get: the date (whole minutes), 0 while unticked (DATE_CHECKBOX).
+//                        set: a negative value counts as 0; 0 with DATE_CHECKBOX unticks (the
+//                        date is kept for when it is ticked again); any other value ticks it and
+//                        sets the date, clamped to its limits (SetDateLimits).
+//   Calendar             get: the date (whole minutes). set: the date, clamped to its limits.
+//   Text, Frame3D        get: 0. set: nothing.
+//   HyperLink            get: 1 while the mouse is over it, else 0. set: nothing.
 int SetGadgetState(int number, int value);
 int GetGadgetState(int number);
+// String: the text, cut to the maximum (per line with STRING_MULTILINE), the cursor kept inside
+// it; ComboBox: the field's text, inline codes removed; FileList: the directory part (up to the
+// last "/" or "\"), the list is filled again and keeps its pattern; Date: the mask ("" the
+// default mask), ending the edit of a date part; ColumnList, Tree: nothing; other types: their
+// text (the caption where they show one). 1, or 0 for a missing gadget.
 int SetGadgetText(int number, std::string_view text);
+// ColumnList, Tree: the selected item's text ("" for none); FileList: its directory followed by
+// the selected item's text; Date: the date formatted with its mask; other types: their text
+// (caption or field content). "" for a missing gadget.
 std::string GetGadgetText(int number);
-// String and editable ComboBox: the selection anchor / the caret; a negative position removes
-// the cursor (the field loses the focus).
+// String and editable ComboBox: the selection anchor / the caret; the other end follows when
+// the field had no cursor, a position past the text is its end, and the field takes the focus.
+// A negative position removes the cursor (the field loses the focus). No handler is asked.
+// 1 (also, with nothing changed, for other types), 0 for a missing gadget.
 int SetSelectionStart(int number, int position);
 int SetCursor(int number, int position);
+// flag nonzero disables the gadget, 0 enables it. A disabled gadget takes no input and is drawn
+// with the disabled text colour; a text field loses its caret and focus, an open drop-down
+// closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
+// The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
 // The gadget's colour block, or nullptr when there is no such gadget (so that SetColorSlot
 // then changes the gadget scheme).
 ColorScheme* GetGadgetColors(int number);
-// 1 in the frame of a double click / Return (lists, String, ComboBox); HyperLink: its hover
-// colour; ImageButton: its image.
+// ColumnList, Tree, FileList: 1 in the frame of a double click on an item; String, editable
+// ComboBox: 1 in the frame Return left a single-line field; else 0. HyperLink: its hover
+// colour; ImageButton: its sprite number; other types 0.
 int GadgetActivated(int number);
+// 1 when a gadget with this number exists, else 0.
 int GadgetExists(int number);
 // Each of x, y, width, height equal to -65535 stays; for list types height is a row count.
+// 1, or 0 for a missing gadget.
 int ResizeGadget(int number, int x, int y, int width, int height);
 inline constexpr int KEEP_VALUE = -65535;
 // Date and Calendar limits as dates (0 or below = no limit; limits given the wrong way round
