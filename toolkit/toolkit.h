@@ -536,7 +536,8 @@ int SetDateLimits(int number, int lower, int upper);
 // to CurrentGadgetListOwner and lives until its window is closed. Entries are appended to the
 // current menu (the one created last): titles open a level (a drop-down, or a sub-menu inside
 // one), EndSubMenu closes it. A tab in a label puts the rest (the shortcut text) at the next
-// tab stop (SetTabWidth). Choices are read with MenuEvent after GadgetEvent.
+// tab stop (SetTabWidth). Only the first menu bar of a window is shown. Choices are read with
+// MenuEvent after GadgetEvent.
 
 struct MenuEntry;  // one entry of a menu; its address is the entry handle
 struct Shortcut;   // one keyboard shortcut
@@ -550,7 +551,7 @@ inline constexpr int SHORTCUT_ALT = 0x40000;
 // ANY_NUMBER (a fresh unique handle). Result: the number, 0 when invalid or already used.
 int CreateMenu(int number);
 // As CreateMenu, but a pop-up menu: not drawn until ShowPopupMenu, closed by a choice or by a
-// click outside it.
+// mouse button released outside it.
 int CreatePopupMenu(int number);
 // Append a title / an item / an end-of-level marker / a separator bar to the current menu.
 // Result: the entry handle, nullptr when there is no current menu (nothing is appended).
@@ -594,7 +595,9 @@ int MenuEvent();
 // Closing or hiding it gives activity back to its owner (the window that was active, or about
 // to become active, when it opened). New gadgets and menus belong to the window opened last.
 
-// OpenWindowEx flags.
+// OpenWindowEx flags. With WINDOW_MINIMIZE_ENABLED or WINDOW_MAXIMIZE_ENABLED the title bar
+// shows both the minimise and the maximise button (unless hidden by WINDOW_NO_*_BUTTON); the
+// one whose own flag is missing is greyed and does nothing.
 inline constexpr int WINDOW_CENTERED = 0x1;        // centre on the screen when opened
 inline constexpr int WINDOW_CLOSE_BUTTON = 0x8;    // close button in the title bar
 inline constexpr int WINDOW_NO_BORDER = 0x10;      // else a 2-pixel bevel on every side
@@ -608,6 +611,7 @@ inline constexpr int WINDOW_INTERNAL = 0x40000000;    // any number allowed (req
 
 // WindowEvent results.
 inline constexpr int WINDOW_EVENT_CLOSE = 1;     // close button released over it, or Escape
+                                                 // released (WINDOW_ESCAPE_CLOSES)
 inline constexpr int WINDOW_EVENT_DRAGGING = 2;  // every frame while the title bar is dragged
 inline constexpr int WINDOW_EVENT_DRAGGED = 3;   // drag finished
 inline constexpr int WINDOW_EVENT_MAXIMIZE = 4;  // maximised or restored
@@ -616,9 +620,10 @@ inline constexpr int WINDOW_EVENT_MIN_SIZE = 6;  // enlarged to its minimum size
 
 // OpenWindowEx with flags 0.
 int OpenWindow(int number, int x, int y, int width, int height, std::string_view title);
-// Opens a window: (x, y) is its outer corner, width x height its content area. number: 1 or
-// more, or ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the
-// number (1 for an internal window numbered 0), 0 when the number is invalid or already used.
+// Opens a window: (x, y) is its outer corner, width x height its content area (a menu bar
+// takes the top 18 pixels of it; gadgets are placed below the bar). number: 1 or more, or
+// ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the number (1
+// for an internal window numbered 0), 0 when the number is invalid or already used.
 // (0 also stands for the screen: a window numbered 0 never becomes active and owns nothing.)
 int OpenWindowEx(int number, int x, int y, int width, int height, std::string_view title,
                  int flags);
@@ -630,7 +635,7 @@ int CloseWindow(int number);
 int HideWindow(int number, int hidden);
 // The active window's event of this frame (WINDOW_EVENT_*); 0 when none or no window is active.
 int WindowEvent();
-// Content size, 0 for a missing window.
+// Content size (for a maximised or minimised window the restored one), 0 for a missing window.
 int WindowWidth(int number);
 int WindowHeight(int number);
 // Size with border and title bar (a maximised window covers the screen, a minimised one shows
