@@ -1,9 +1,11 @@
 // bevel: a classic grey 3-D desktop (windows, menus, gadgets, requesters) drawn into the back
 // buffer of a program that runs its own frame loop.
 //
-// This is the one public header of the command interface. The host initialises the services
-// (OpenScreen), calls InitToolkit, sets its defaults, creates windows, menus and gadgets by
-// number and calls GadgetEvent once per frame.
+// This is the one public header of the command interface. The host calls InitToolkit and opens
+// the screen (in either order; OpenScreen and the other screen, drawing, sprite, image, input,
+// font, date and file services come from services/services.h, included below), then calls
+// SetScreenSize, sets its defaults, creates windows, menus and gadgets by number and calls
+// GadgetEvent once per frame.
 //
 // Conventions:
 // - Numbers of windows, gadgets and menus are chosen by the caller (1 or more) or ANY_NUMBER.
@@ -12,7 +14,6 @@
 // - Texts are Windows-1252 bytes.
 //
 // Index of this file:
-// [SECTION] Services (screen, drawing, sprites, images, input, fonts, dates, files)
 // [SECTION] Colour slots and schemes
 // [SECTION] Initialisation and defaults
 // [SECTION] The frame
@@ -43,16 +44,20 @@ struct ScreenWindow;  // a screen window's record
 // [SECTION] Colour slots and schemes
 //-----------------------------------------------------------------------------
 
-// Slot numbers of the colour commands.
+// Slot numbers of the colour commands. Bevel edges have no slots of their own: they are shades
+// of the face colour.
 enum ColorSlot : int {
   COLOR_FACE = 1,       // background and base of every bevel
-  COLOR_LIGHT = 2,      // light edge; inactive title bar of windows
-  COLOR_TEXT = 3,       // text
-  COLOR_SHADOW = 4,     // shadow, disabled text; inactive title text of windows
-  COLOR_HIGHLIGHT = 5,  // selected text, title text
-  COLOR_SELECTION = 6,  // selection, active title bar
+  COLOR_LIGHT = 2,      // background of text fields, lists, check boxes and option marks;
+                        // windows: the title bar while another window is about to become active
+  COLOR_TEXT = 3,       // text; the glyphs of title-bar buttons
+  COLOR_SHADOW = 4,     // disabled text; windows: the title text while another is about to
+                        // become active
+  COLOR_HIGHLIGHT = 5,  // selected text, the label of a highlighted menu entry, title text
+  COLOR_SELECTION = 6,  // selection bar, progress bar fill, the bar behind a highlighted menu
+                        // entry, title bar
   COLOR_FONT = 7,       // font handle
-  COLOR_SPARE = 8,
+  COLOR_SPARE = 8,      // not drawn
 };
 
 // A colour block: eight signed 32-bit entries, stored in this order (index = storage place):
@@ -75,12 +80,15 @@ constexpr int SlotIndex(int slot) {
 // See [SECTION] Events and record handles.
 using EventCallback = std::function<int(Gadget* gadget, int kind, std::intptr_t item)>;
 
-// Sets up the toolkit's state: empty lists, the three default colour schemes and their fonts
-// ("MS Sans Serif" 10, normal for gadgets and menus, bold for windows). Call once, after
-// OpenScreen is not required (fonts load without a screen).
+// Sets up the toolkit's state: no windows, gadgets, menus, shortcuts or handlers, and the three
+// default colour schemes with their fonts ("MS Sans Serif" 10, normal for gadgets and menus,
+// bold for windows). Call it once at start-up, before every other command of this header;
+// before or after OpenScreen, as fonts load without a screen. A second call starts over: all
+// records, handlers and settings (screen size, tab width, file icons) are dropped.
 void InitToolkit();
-// Loads the toolkit's own file and folder icons; with withTypes nonzero also the file-type
-// icons of the machine (MIME glob data and the installed icon theme, when present).
+// Makes the toolkit's own file and folder icons (FileList entries); with withTypes nonzero also
+// reads the file-type icons of the machine (MIME glob data and the installed icon theme, when
+// present). Call after InitToolkit and before creating file lists.
 void InitFileIcons(int withTypes);
 // Set one slot (ColorSlot 1..8) of a default scheme; a slot outside 1..8 changes nothing.
 void SetGadgetDefaultColor(int slot, int value);
@@ -90,9 +98,11 @@ void SetMenuDefaultColor(int slot, int value);
 void SetColorSlot(int slot, int value, ColorScheme* block);
 // Screen size in pixels and the pointer sprite (negative: none); starts the frame clock.
 void SetScreenSize(int width, int height, int pointerSprite);
-// Tab stop distance in pixels for texts with tab characters; values <= 0 are ignored.
+// Tab stop distance in pixels for texts with tab characters (menu labels, captions, items);
+// values <= 0 are ignored. Until it is set, a tab is as wide as a space.
 void SetTabWidth(int pixels);
-// Appends an event handler that applies to all gadgets.
+// Appends an event handler that applies to all gadgets; an empty function is ignored. Handlers
+// cannot be removed (InitToolkit drops them all).
 void SetEventCallback(EventCallback callback);
 // The window that receives new gadgets and menus: the pending window, else the active one
 // (0 = the screen itself).
@@ -103,9 +113,11 @@ int CurrentGadgetListOwner();
 //-----------------------------------------------------------------------------
 
 // One frame of the toolkit; call once per frame after drawing the scene and before ShowFrame.
-// Reads keyboard and mouse, updates every gadget of the live window, draws it over the frozen
-// rest of the screen with its menus and the pointer, and returns the number of the gadget that
-// produced an event in this frame (0 none). MenuEvent and WindowEvent tell the rest.
+// Reads keyboard and mouse, lets the gadgets of the live window (the active one, or the screen's
+// own gadgets while no window is active) act on them, draws that window over the frozen rest of
+// the screen (the screen's gadgets over the host's scene) with its menus and the pointer, and
+// returns the number of the gadget that produced an event in this frame (0 none). MenuEvent and
+// WindowEvent tell the rest.
 int GadgetEvent();
 
 //-----------------------------------------------------------------------------
@@ -264,12 +276,19 @@ enum ScanCode : int {
 // Every creator takes number, x, y (relative to the owning window's client area) and width,
 // height (or a row count for list types) first. The gadget belongs to CurrentGadgetListOwner.
 // number must be 1 or more, or ANY_NUMBER (a new unique handle becomes the number); with
-// GADGET_INTERNAL in the flags any number is allowed. A number already used by any gadget
-// fails. Result: the gadget's number (1 for an internal gadget numbered 0), 0 on failure.
+// GADGET_INTERNAL in the flags any number is allowed (CreateOption and CreateCalendar take no
+// flags). A number already used by any gadget fails. Result: the gadget's number (1 for an
+// internal gadget numbered 0), 0 on failure.
+//
+// Flags: each creator's comment names the bits its type understands; every creator with flags
+// also takes GADGET_INTERNAL. Other bits have no effect. Where two bits exclude each other,
+// the creator drops the losing one.
 
 inline constexpr int GADGET_INTERNAL = 0x40000000;
 
-// Flag bits (the bits each type understands are listed with its creator).
+// Flag bits. Some values are shared by bits of different types (FRAME_SINGLE and DATE_UPDOWN,
+// LIST_CHECKBOXES and DATE_CHECKBOX, FRAME_FLAT and LIST_EXTENDED_SELECT, FLAG_TICKS and
+// FILES_NO_OPEN).
 inline constexpr int ALIGN_LEFT = 0x1;
 inline constexpr int ALIGN_RIGHT = 0x2;
 inline constexpr int ALIGN_CENTER = 0x4;
@@ -304,42 +323,86 @@ inline constexpr int FILES_SORTED = 0x4000000;
 inline constexpr int FILES_NO_PARENT = 0x8000000;
 inline constexpr int FILES_DIRS_ONLY = 0x10000000;
 
+// Flags: ALIGN_LEFT, ALIGN_RIGHT, ALIGN_CENTER for the caption (centred when neither
+// ALIGN_LEFT nor ALIGN_RIGHT is given; ALIGN_LEFT drops ALIGN_RIGHT); BUTTON_TOGGLE: a click
+// turns it on or off instead.
 int CreateButton(int number, int x, int y, int width, int height, std::string_view text,
                  int flags = 0);
+// Flags: ALIGN_RIGHT puts the box at the right and right-aligns the caption (else both left).
 int CreateCheckBox(int number, int x, int y, int width, int height, std::string_view text,
                    int flags = 0);
+// No flags. Options next to each other in creation order form a group: setting one clears the
+// others.
 int CreateOption(int number, int x, int y, int width, int height, std::string_view text);
+// Two stacked arrow buttons; the value starts at 0, even outside minimum .. maximum.
+// Flags: SPIN_REVERSED: the lower arrow counts up.
 int CreateSpin(int number, int x, int y, int width, int height, int minimum, int maximum,
                int flags = 0);
+// Flags: ALIGN_LEFT (the default), ALIGN_RIGHT, ALIGN_CENTER; ALIGN_RIGHT drops ALIGN_CENTER.
 int CreateText(int number, int x, int y, int width, int height, std::string_view text,
                int flags = 0);
-// height = rows x 14 + 4, plus a 14-pixel header row unless LIST_NO_HEADER.
+// height = rows x 14 + 4, plus a 14-pixel header row unless LIST_NO_HEADER; title: the first
+// column's header. Flags: ALIGN_RIGHT or ALIGN_CENTER aligns the first column's header and
+// cells (not kept in the flags); LIST_NO_SELECTION, LIST_MULTI_SELECT, LIST_EXTENDED_SELECT
+// (ignored with LIST_MULTI_SELECT), LIST_CHECKBOXES, LIST_NO_HEADER, LIST_HEADER_FIXED,
+// LIST_ALWAYS_SCROLLBAR, LIST_IMAGES (itemData drawn as a 14 x 14 image before the text).
 int CreateColumnList(int number, int x, int y, int width, int rows, std::string_view title,
                      int flags);
-// maximum: longest text in characters, -1 no limit.
+// maximum: longest text in characters (per line with STRING_MULTILINE), negative: no limit; a
+// longer text is cut. Flags: ALIGN_RIGHT, ALIGN_CENTER (ALIGN_RIGHT drops ALIGN_CENTER);
+// STRING_PASSWORD (drawn as "*"); STRING_MULTILINE (lines split at LF); STRING_READONLY;
+// STRING_NUMERIC (keys type digits only, Alt + digits codes aside; then STRING_LOWER_CASE also
+// admits "." and STRING_UPPER_CASE "-" at the start of a line); without STRING_NUMERIC,
+// STRING_LOWER_CASE or STRING_UPPER_CASE types letters in that case (STRING_LOWER_CASE drops
+// STRING_UPPER_CASE).
 int CreateString(int number, int x, int y, int width, int height, std::string_view text,
                  int maximum, int flags);
+// Bars: a range given the wrong way round is swapped, the value starts at the minimum, and
+// width and height are swapped when needed so that a bar with FLAG_VERTICAL is never wider than
+// tall and one without it never taller than wide.
+// Flags: FLAG_VERTICAL (the bar grows downwards).
 int CreateProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                       int flags = 0);
+// rows: the rows of its drop-down list (height = rows x 14 + 4); the field is as high as its
+// font plus 4. Flags: COMBO_EDITABLE (a text field; opening the list then selects the first
+// item that begins with the typed text); STRING_UPPER_CASE or STRING_LOWER_CASE converts added
+// items (upper case wins); typing into an editable box follows STRING_NUMERIC,
+// STRING_LOWER_CASE, STRING_UPPER_CASE and STRING_READONLY as in a String; LIST_IMAGES.
 int CreateComboBox(int number, int x, int y, int width, int rows, int flags);
+// Flags: FRAME_SINGLE (thin sunken), FRAME_DOUBLE_SUNKEN, FRAME_FLAT (an outline in the text
+// colour), the first one given wins; none: an etched group box with the caption at the left.
 int CreateFrame3D(int number, int x, int y, int width, int height, std::string_view text,
                   int flags = 0);
+// As the progress bar. Flags: FLAG_VERTICAL; FLAG_TICKS (a tick at every value, else only at
+// the ends).
 int CreateTrackBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                    int flags);
-// page: the visible part of the range (thumb size).
+// As the progress bar; page: the visible part of the range (thumb size). Flags: FLAG_VERTICAL.
 int CreateScrollBar(int number, int x, int y, int width, int height, int minimum, int maximum,
                     int page, int flags);
+// hoverColour: the text colour while the mouse is over it. Flags: ALIGN_LEFT (the default),
+// ALIGN_RIGHT, ALIGN_CENTER; ALIGN_RIGHT drops ALIGN_CENTER.
 int CreateHyperLink(int number, int x, int y, int width, int height, std::string_view text,
                     int hoverColour, int flags = 0);
-// image: an image handle (ImageHandle / LoadImage).
+// image: a sprite number (LoadSprite, CaptureSprite), blitted centred on the button with black
+// as the transparent colour; a missing sprite shows the bare button. Flags: BUTTON_TOGGLE.
 int CreateImageButton(int number, int x, int y, int width, int height, int image, int flags = 0);
+// height = rows x 14 + 4. Flags: LIST_NO_SELECTION, LIST_CHECKBOXES, TREE_NO_LINES,
+// LIST_IMAGES.
 int CreateTree(int number, int x, int y, int width, int rows, int flags);
-// path: directory and pattern, e.g. "/home/user/*.txt;*.log"; "" shows the drives.
+// A ColumnList without header whose items are a directory's entries (see the ColumnList for
+// rows). path: directory and pattern, e.g. "/home/user/*.txt;*.log"; "" (or a directory that
+// cannot be read) shows the drives. Flags: those of the ColumnList except LIST_CHECKBOXES and
+// LIST_HEADER_FIXED (dropped) and LIST_NO_HEADER and LIST_IMAGES (always on); FILES_NO_SUBDIRS
+// (no sub-directories and no drive list), FILES_NO_OPEN (a double click opens nothing),
+// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY.
 int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
-// mask: "%dd.%mm.%yyyy" when empty; date 0: now.
+// mask: "%dd.%mm.%yyyy" when empty; date 0: now. Flags: DATE_UPDOWN (up and down arrows
+// instead of the calendar drop-down), DATE_CHECKBOX (a check box that sets or clears the date);
+// STRING_NUMERIC is always added.
 int CreateDate(int number, int x, int y, int width, int height, std::string_view mask = "",
                int date = 0, int flags = 0);
-// At least 201 x 158; date 0: now.
+// At least 201 x 158; date 0: now. No flags.
 int CreateCalendar(int number, int x, int y, int width, int height, int date = 0);
 
 //-----------------------------------------------------------------------------
@@ -353,30 +416,37 @@ int CreateCalendar(int number, int x, int y, int width, int height, int date = 0
 // The other commands: 0 for a missing gadget or an index outside the items (nothing changes);
 // 1 when done, and 1 unchanged for a type the command does not serve.
 
+// A ColumnList item's text holds its cells, one per column, separated by LF.
 int AddGadgetItem(int number, int position, std::string_view text);
+// data: the caller's value of the item; with LIST_IMAGES an image handle (ImageHandle) drawn
+// before its text.
 int AddGadgetItemData(int number, int position, std::string_view text, int data);
 // level: tree depth, 0 for top-level nodes.
 int AddTreeItem(int number, int position, std::string_view text, int data, int level);
 // ColumnList only: appends the column entry "<left>L_<title>" CR to the column entries (a CR in
 // the title is dropped, a negative edge counts as 0); left is in pixels from the list's left.
 int AddColumn(int number, std::string_view title, int left);
-// ColumnList, ComboBox, Tree.
+// ColumnList, ComboBox, Tree. The text is stored as given (a ComboBox's case flags apply only
+// to added items).
 int SetItemText(int number, int index, std::string_view text);
 // "" for a missing gadget or index.
 std::string GetItemText(int number, int index);
 // 0 for a missing gadget or a type without items.
 int CountGadgetItems(int number);
-// Removes an item (a tree node with its whole subtree). The selection stays on its item; when
-// that item goes, the one that takes its index is selected (the new last item past the end).
+// ColumnList, ComboBox, Tree: removes an item (a tree node with its whole subtree). The
+// selection stays on its item; when that item goes, the one that takes its index is selected
+// (the new last item past the end).
 int RemoveGadgetItem(int number, int index);
-// slot: COLOR_SPARE (8), COLOR_LIGHT (2, background) or COLOR_TEXT (3); colour -1 = the
-// gadget's. Any other slot changes nothing and gives 0.
+// slot: COLOR_LIGHT (2, the row's background), COLOR_TEXT (3) or COLOR_SPARE (8, kept but not
+// drawn); colour -1 = the gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
-// ColumnList, Tree, FileList. The low byte becomes the item's state bits (0x40, the directory
-// mark, is kept as it is); higher bits are requests: 0x10 selects (stored only with
-// LIST_MULTI_SELECT), 0x400 collapses, 0x800 opens (FileList navigation; the bits are not
-// written). A tree node without children cannot be expanded; an expanded one stays expanded
-// unless 0x400 asks otherwise.
+// ColumnList, Tree, FileList. The low byte becomes the item's state bits: 0x2 ticked (with
+// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; 0x40, the directory mark, is
+// kept as it is. 0x10 is stored only with LIST_MULTI_SELECT; otherwise it selects the item as
+// SetGadgetState does. Higher bits are requests: 0x400 collapses; 0x800 opens the entry of a
+// FileList (navigation) and, for every type, leaves the item's bits unwritten. A tree node
+// without children cannot be expanded; an expanded one stays expanded unless 0x400 asks
+// otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
@@ -385,26 +455,73 @@ inline constexpr int ITEM_REQUEST_OPEN = 0x800;
 // [SECTION] Gadget state, text and attributes
 //-----------------------------------------------------------------------------
 
-// Value, selection (0-based, -1 none), toggle state, cursor or date by type.
+// A gadget's state by type: what GetGadgetState reads (0 for a missing gadget) and what
+// SetGadgetState(number, value) does (result 1, or 0 for a missing gadget). Neither asks the
+// event handlers.
+//
+//   Button, ImageButton  get: 1 while held down or toggled on, else 0.
+//                        set: with BUTTON_TOGGLE nonzero = on, 0 = off; without it the value is
+//                        stored as given (1: the next frame without a held mouse button reports
+//                        a click).
+//   CheckBox             get: 1 when ticked or held down, else 0. set: nonzero ticks, 0 clears.
+//   Option               get: 1 when set or held down, else 0. set: nonzero sets it and clears
+//                        the other Options of its group; 0 changes nothing.
+//   Spin, ProgressBar,   get: the value. set: the value, clamped to minimum .. maximum.
+//   TrackBar
+//   ScrollBar            get: the value. set: the value, clamped to minimum .. maximum - page + 1
+//                        (a page below 1 counts as 1; the minimum when the page exceeds the
+//                        range).
+//   ColumnList,          get: the selected item (0-based), -1 none. set: selects item `value`;
+//   ComboBox, Tree,      past the end the last item, -1 or below none. A ComboBox shows the
+//   FileList             selected item's text (inline codes removed), "" for none; a
+//                        ColumnList's ClickedColumn becomes 0.
+//   String               get: the caret position, -1 with no cursor. set: value >= 0 puts
+//                        the caret there (at most the end of the text) with no selection and
+//                        gives the field the focus; -2 puts it at the end; -1 and values below
+//                        -2 remove the cursor and the focus.
+//   Date                 get: the date (whole minutes), 0 while unticked (DATE_CHECKBOX).
+//                        set: a negative value counts as 0; 0 with DATE_CHECKBOX unticks (the
+//                        date is kept for when it is ticked again); any other value ticks it and
+//                        sets the date, clamped to its limits (SetDateLimits).
+//   Calendar             get: the date (whole minutes). set: the date, clamped to its limits.
+//   Text, Frame3D        get: 0. set: nothing.
+//   HyperLink            get: 1 while the mouse is over it, else 0. set: nothing.
 int SetGadgetState(int number, int value);
 int GetGadgetState(int number);
+// String: the text, cut to the maximum (per line with STRING_MULTILINE), the cursor kept inside
+// it; ComboBox: the field's text, inline codes removed; FileList: the directory part (up to the
+// last "/" or "\"), the list is filled again and keeps its pattern; Date: the mask ("" the
+// default mask), ending the edit of a date part; ColumnList, Tree: nothing; other types: their
+// text (the caption where they show one). 1, or 0 for a missing gadget.
 int SetGadgetText(int number, std::string_view text);
+// ColumnList, Tree: the selected item's text ("" for none); FileList: its directory followed by
+// the selected item's text; Date: the date formatted with its mask; other types: their text
+// (caption or field content). "" for a missing gadget.
 std::string GetGadgetText(int number);
-// String and editable ComboBox: the selection anchor / the caret; a negative position removes
-// the cursor (the field loses the focus).
+// String and editable ComboBox: the selection anchor / the caret; the other end follows when
+// the field had no cursor, a position past the text is its end, and the field takes the focus.
+// A negative position removes the cursor (the field loses the focus). No handler is asked.
+// 1 (also, with nothing changed, for other types), 0 for a missing gadget.
 int SetSelectionStart(int number, int position);
 int SetCursor(int number, int position);
+// flag nonzero disables the gadget, 0 enables it. A disabled gadget takes no input and is drawn
+// with the disabled text colour; a text field loses its caret and focus, an open drop-down
+// closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
+// The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
 // The gadget's colour block, or nullptr when there is no such gadget (so that SetColorSlot
 // then changes the gadget scheme).
 ColorScheme* GetGadgetColors(int number);
-// 1 in the frame of a double click / Return (lists, String, ComboBox); HyperLink: its hover
-// colour; ImageButton: its image.
+// ColumnList, Tree, FileList: 1 in the frame of a double click on an item; String, editable
+// ComboBox: 1 in the frame Return left a single-line field; else 0. HyperLink: its hover
+// colour; ImageButton: its sprite number; other types 0.
 int GadgetActivated(int number);
+// 1 when a gadget with this number exists, else 0.
 int GadgetExists(int number);
 // Each of x, y, width, height equal to -65535 stays; for list types height is a row count.
+// 1, or 0 for a missing gadget.
 int ResizeGadget(int number, int x, int y, int width, int height);
 inline constexpr int KEEP_VALUE = -65535;
 // Date and Calendar limits as dates (0 or below = no limit; limits given the wrong way round
@@ -419,7 +536,8 @@ int SetDateLimits(int number, int lower, int upper);
 // to CurrentGadgetListOwner and lives until its window is closed. Entries are appended to the
 // current menu (the one created last): titles open a level (a drop-down, or a sub-menu inside
 // one), EndSubMenu closes it. A tab in a label puts the rest (the shortcut text) at the next
-// tab stop (SetTabWidth). Choices are read with MenuEvent after GadgetEvent.
+// tab stop (SetTabWidth). Only the first menu bar of a window is shown. Choices are read with
+// MenuEvent after GadgetEvent.
 
 struct MenuEntry;  // one entry of a menu; its address is the entry handle
 struct Shortcut;   // one keyboard shortcut
@@ -433,7 +551,7 @@ inline constexpr int SHORTCUT_ALT = 0x40000;
 // ANY_NUMBER (a fresh unique handle). Result: the number, 0 when invalid or already used.
 int CreateMenu(int number);
 // As CreateMenu, but a pop-up menu: not drawn until ShowPopupMenu, closed by a choice or by a
-// click outside it.
+// mouse button released outside it.
 int CreatePopupMenu(int number);
 // Append a title / an item / an end-of-level marker / a separator bar to the current menu.
 // Result: the entry handle, nullptr when there is no current menu (nothing is appended).
@@ -477,7 +595,9 @@ int MenuEvent();
 // Closing or hiding it gives activity back to its owner (the window that was active, or about
 // to become active, when it opened). New gadgets and menus belong to the window opened last.
 
-// OpenWindowEx flags.
+// OpenWindowEx flags. With WINDOW_MINIMIZE_ENABLED or WINDOW_MAXIMIZE_ENABLED the title bar
+// shows both the minimise and the maximise button (unless hidden by WINDOW_NO_*_BUTTON); the
+// one whose own flag is missing is greyed and does nothing.
 inline constexpr int WINDOW_CENTERED = 0x1;        // centre on the screen when opened
 inline constexpr int WINDOW_CLOSE_BUTTON = 0x8;    // close button in the title bar
 inline constexpr int WINDOW_NO_BORDER = 0x10;      // else a 2-pixel bevel on every side
@@ -491,6 +611,7 @@ inline constexpr int WINDOW_INTERNAL = 0x40000000;    // any number allowed (req
 
 // WindowEvent results.
 inline constexpr int WINDOW_EVENT_CLOSE = 1;     // close button released over it, or Escape
+                                                 // released (WINDOW_ESCAPE_CLOSES)
 inline constexpr int WINDOW_EVENT_DRAGGING = 2;  // every frame while the title bar is dragged
 inline constexpr int WINDOW_EVENT_DRAGGED = 3;   // drag finished
 inline constexpr int WINDOW_EVENT_MAXIMIZE = 4;  // maximised or restored
@@ -499,9 +620,10 @@ inline constexpr int WINDOW_EVENT_MIN_SIZE = 6;  // enlarged to its minimum size
 
 // OpenWindowEx with flags 0.
 int OpenWindow(int number, int x, int y, int width, int height, std::string_view title);
-// Opens a window: (x, y) is its outer corner, width x height its content area. number: 1 or
-// more, or ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the
-// number (1 for an internal window numbered 0), 0 when the number is invalid or already used.
+// Opens a window: (x, y) is its outer corner, width x height its content area (a menu bar
+// takes the top 18 pixels of it; gadgets are placed below the bar). number: 1 or more, or
+// ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the number (1
+// for an internal window numbered 0), 0 when the number is invalid or already used.
 // (0 also stands for the screen: a window numbered 0 never becomes active and owns nothing.)
 int OpenWindowEx(int number, int x, int y, int width, int height, std::string_view title,
                  int flags);
@@ -513,7 +635,7 @@ int CloseWindow(int number);
 int HideWindow(int number, int hidden);
 // The active window's event of this frame (WINDOW_EVENT_*); 0 when none or no window is active.
 int WindowEvent();
-// Content size, 0 for a missing window.
+// Content size (for a maximised or minimised window the restored one), 0 for a missing window.
 int WindowWidth(int number);
 int WindowHeight(int number);
 // Size with border and title bar (a maximised window covers the screen, a minimised one shows

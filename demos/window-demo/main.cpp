@@ -21,8 +21,6 @@ using namespace bevel;
 
 constexpr int kList = 2;
 constexpr int kDisabledItem = 4;
-constexpr int kKindSelect = 4;
-constexpr int kKindCheck = 6;
 
 // The tour: what a headless run without a script shows. Item i's row is centred at y 33 + 14 i
 // while the list is scrolled to the top (the list starts at y 10 below a 14-pixel header);
@@ -74,11 +72,11 @@ Vetoes vetoes;
 // "DisableItem" can be neither selected nor ticked; everything else is allowed.
 int Handler(Gadget*, int kind, std::intptr_t item) {
   if (item != kDisabledItem) return 1;
-  if (kind == kKindSelect) {
+  if (kind == EVENT_SELECT) {
     ++vetoes.select;
     return 0;
   }
-  if (kind == kKindCheck) {
+  if (kind == EVENT_CHECK_PRESS) {
     ++vetoes.check;
     return 0;
   }
@@ -121,7 +119,7 @@ int main(int argc, char** argv) {
       quit = true;
     }
     GadgetEvent();
-    if (KeyPushed(1)) {
+    if (KeyPushed(KEY_ESCAPE)) {
       run.End("escape");
       quit = true;
     }
