@@ -436,7 +436,10 @@ TEST_F(KeyEditing, AHandlerClosingTheFieldsWindow) {
       return 1;
     });
     Hold({key});
-    UpdateTextField(g);  // must not touch the deleted record (AddressSanitizer)
+    {
+      detail::FrameScope frame;  // as in a frame: the closed field is freed when it ends
+      UpdateTextField(g);
+    }
     EXPECT_EQ(GadgetRecord(5), nullptr) << "kind " << kind << " key " << key;
     CloseWindow(1);
     Toolkit().HandlerList.clear();

@@ -12,6 +12,7 @@
 
 #include "tests/support/toolkit_screen.h"
 #include "toolkit/frame/update_pass.h"
+#include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -50,7 +51,11 @@ class UpdatePass : public testing::ToolkitScreen {
     in.minimised = minimised;
     Toolkit().EventGadget = 0;
     Draw();
-    detail::RunUpdatePass(in);
+    {
+      // The pass runs inside a frame: what its handlers close is freed when the frame ends.
+      detail::FrameScope frame;
+      detail::RunUpdatePass(in);
+    }
     return Toolkit().EventGadget;
   }
   Events Seen() { return std::exchange(seen_, {}); }

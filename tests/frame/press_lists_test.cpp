@@ -396,10 +396,13 @@ TEST_F(TreePress, AHandlerClosingTheWindowEndsThePress) {
       if (kind == c.kind && (c.item < 0 || item == c.item)) CloseWindow(1);
       return 1;
     });
-    if (c.tree) {
-      detail::PressTree(R(c.number), c.in);
-    } else {
-      detail::PressList(R(c.number), c.in);
+    {
+      detail::FrameScope frame;  // as in a frame: the closed gadgets are freed when it ends
+      if (c.tree) {
+        detail::PressTree(R(c.number), c.in);
+      } else {
+        detail::PressList(R(c.number), c.in);
+      }
     }
     EXPECT_EQ(GadgetRecord(c.number), nullptr) << c.name << ": the window was not closed";
   }
