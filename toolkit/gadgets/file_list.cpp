@@ -56,18 +56,18 @@ void SortIgnoringCase(std::vector<std::string>& names) {
 
 // Extension (".txt", lower case) -> icon; a later entry of the icon list wins.
 std::unordered_map<std::string, int> IconsByExtension() {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   std::unordered_map<std::string, int> icons;
-  for (const FileTypeIcon& entry : g.FileTypeIconList) icons[entry.extension] = entry.icon;
+  for (const FileTypeIcon& entry : tk.FileTypeIconList) icons[entry.extension] = entry.icon;
   return icons;
 }
 
 int FileIconFor(const std::string& name, const std::unordered_map<std::string, int>& icons) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   const auto dot = name.rfind('.');
-  if (dot == std::string::npos) return g.FileIcon;
+  if (dot == std::string::npos) return tk.FileIcon;
   const auto found = icons.find(LowerCase(std::string_view(name).substr(dot)));
-  return found == icons.end() ? g.FileIcon : found->second;
+  return found == icons.end() ? tk.FileIcon : found->second;
 }
 
 void AppendEntry(Gadget& gadget, const std::string& text, int icon, int state) {
@@ -76,50 +76,50 @@ void AppendEntry(Gadget& gadget, const std::string& text, int icon, int state) {
 
 // Reads the directory `text` into the scratch name lists; false when it cannot be examined.
 bool ReadDirectory(const Gadget& gadget) {
-  ToolkitState& g = Toolkit();
+  ToolkitState& tk = Toolkit();
   const int listing = OpenListing(ANY_NUMBER, gadget.text, "");
   if (listing == 0) return false;
-  g.DirNameList.clear();
-  g.FileNameList.clear();
+  tk.DirNameList.clear();
+  tk.FileNameList.clear();
   while (NextListingEntry(listing) != 0) {
     std::string name = ListingEntryName(listing);
     if (name == "." || name == kParentEntry) continue;
     const int kind = ListingEntryKind(listing);
     if (kind == ENTRY_DIRECTORY) {
-      if ((gadget.flags & FILES_NO_SUBDIRS) == 0) g.DirNameList.push_back(std::move(name));
+      if ((gadget.flags & FILES_NO_SUBDIRS) == 0) tk.DirNameList.push_back(std::move(name));
     } else if (kind == ENTRY_FILE && (gadget.flags & FILES_DIRS_ONLY) == 0) {
       if (MatchPattern(LowerCase(name), gadget.extraText) != 0) {
-        g.FileNameList.push_back(std::move(name));
+        tk.FileNameList.push_back(std::move(name));
       }
     }
   }
   CloseListing(listing);
   if (gadget.flags & FILES_SORTED) {
-    SortIgnoringCase(g.DirNameList);
-    SortIgnoringCase(g.FileNameList);
+    SortIgnoringCase(tk.DirNameList);
+    SortIgnoringCase(tk.FileNameList);
   }
   return true;
 }
 
 void AppendDirectoryItems(Gadget& gadget) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   if ((gadget.flags & FILES_NO_PARENT) == 0) {
-    AppendEntry(gadget, kParentEntry, g.FolderIcon, ITEM_DIRECTORY);
+    AppendEntry(gadget, kParentEntry, tk.FolderIcon, ITEM_DIRECTORY);
   }
-  for (const std::string& name : g.DirNameList) {
-    AppendEntry(gadget, name, g.FolderIcon, ITEM_DIRECTORY);
+  for (const std::string& name : tk.DirNameList) {
+    AppendEntry(gadget, name, tk.FolderIcon, ITEM_DIRECTORY);
   }
-  if (g.FileNameList.empty()) return;
+  if (tk.FileNameList.empty()) return;
   const auto icons = IconsByExtension();
-  for (const std::string& name : g.FileNameList) {
+  for (const std::string& name : tk.FileNameList) {
     AppendEntry(gadget, name, FileIconFor(name, icons), 0);
   }
 }
 
 void AppendDriveItems(Gadget& gadget) {
   ReadDrives();
-  const ToolkitState& g = Toolkit();
-  for (const DriveRecord& drive : g.DirEntryList) {
+  const ToolkitState& tk = Toolkit();
+  for (const DriveRecord& drive : tk.DirEntryList) {
     AppendEntry(gadget, drive.driveText, drive.driveIcon, ITEM_DIRECTORY);
   }
 }
@@ -138,12 +138,12 @@ void FillFileList(Gadget& gadget) {
 }
 
 void OpenFileListEntry(Gadget& gadget, int index) {
-  const ToolkitState& g = Toolkit();
+  const ToolkitState& tk = Toolkit();
   if (index < 0 || index >= static_cast<int>(gadget.items.size())) return;
   if (gadget.text.empty()) {
     // The drive list's items are DirEntryList in order.
-    if (index >= static_cast<int>(g.DirEntryList.size())) return;
-    gadget.text = g.DirEntryList[static_cast<std::size_t>(index)].driveRoot;
+    if (index >= static_cast<int>(tk.DirEntryList.size())) return;
+    gadget.text = tk.DirEntryList[static_cast<std::size_t>(index)].driveRoot;
   } else {
     const GadgetItem& item = gadget.items[static_cast<std::size_t>(index)];
     if ((item.itemState & ITEM_DIRECTORY) == 0) return;  // a file: nothing to open
@@ -160,8 +160,8 @@ void OpenFileListEntry(Gadget& gadget, int index) {
 }
 
 void ReadDrives() {
-  ToolkitState& g = Toolkit();
-  g.DirEntryList.clear();
+  ToolkitState& tk = Toolkit();
+  tk.DirEntryList.clear();
   for (const std::string& root : DriveRoots()) {
     DriveRecord drive;
     drive.driveRoot = root;
@@ -174,8 +174,8 @@ void ReadDrives() {
     drive.driveText = drive.driveLabel.empty()
                           ? drive.driveTypeName + " (" + shown + ")"
                           : drive.driveLabel + " (" + drive.driveTypeName + " " + shown + ")";
-    drive.driveIcon = g.FolderIcon;
-    g.DirEntryList.push_back(std::move(drive));
+    drive.driveIcon = tk.FolderIcon;
+    tk.DirEntryList.push_back(std::move(drive));
   }
 }
 

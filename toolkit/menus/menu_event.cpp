@@ -6,6 +6,7 @@
 // in creation order and the first choice wins; as HandleMenus clears every menu's choice at
 // the start of each frame, only menus handled in this frame (the live bar, shown pop-ups) can
 // hold one.
+#include "toolkit/model/keys.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -13,18 +14,14 @@ namespace {
 
 constexpr int kScanCodeMask = 0xFFFF;
 
-bool EitherHeld(int left, int right) {
-  return KeyPushed(left) != 0 || KeyPushed(right) != 0;
-}
-
 // Level-triggered: true in every frame in which the keys are held. Modifiers that the shortcut
 // does not name may be held as well.
 bool ShortcutHeld(int key) {
   const int scanCode = key & kScanCodeMask;
   if (scanCode <= 0 || KeyPushed(scanCode) == 0) return false;
-  if ((key & SHORTCUT_SHIFT) != 0 && !EitherHeld(42, 54)) return false;
-  if ((key & SHORTCUT_CTRL) != 0 && !EitherHeld(29, 157)) return false;
-  if ((key & SHORTCUT_ALT) != 0 && !EitherHeld(56, 184)) return false;
+  if ((key & SHORTCUT_SHIFT) != 0 && !detail::ShiftHeld()) return false;
+  if ((key & SHORTCUT_CTRL) != 0 && !detail::CtrlHeld()) return false;
+  if ((key & SHORTCUT_ALT) != 0 && !detail::AltHeld()) return false;
   return true;
 }
 

@@ -89,7 +89,7 @@ std::string PlainExtension(const std::string& glob) {
   return ext;
 }
 
-void BuildFileTypeIcons(ToolkitState& g) {
+void BuildFileTypeIcons(ToolkitState& tk) {
   std::ifstream globs(std::string(kMimeDir) + "globs2");
   if (!globs) return;
   const auto generic = GenericIcons();
@@ -119,18 +119,18 @@ void BuildFileTypeIcons(ToolkitState& g) {
     if (file.empty()) continue;
     auto [it, fresh] = loaded.try_emplace(file, 0);
     if (fresh) it->second = LoadImage(ANY_NUMBER, file);
-    if (it->second != 0) g.FileTypeIconList.push_back({ext, it->second});
+    if (it->second != 0) tk.FileTypeIconList.push_back({ext, it->second});
   }
 }
 
 }  // namespace
 
 void InitFileIcons(int withTypes) {
-  ToolkitState& g = Toolkit();
-  g.FileIcon = MakeIcon(kFileArt);
-  g.FolderIcon = MakeIcon(kFolderArt);
-  g.FileTypeIconList.clear();
-  if (withTypes != 0) BuildFileTypeIcons(g);
+  ToolkitState& tk = Toolkit();
+  tk.FileIcon = MakeIcon(kFileArt);
+  tk.FolderIcon = MakeIcon(kFolderArt);
+  tk.FileTypeIconList.clear();
+  if (withTypes != 0) BuildFileTypeIcons(tk);
 }
 
 }  // namespace bevel

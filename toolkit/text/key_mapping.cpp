@@ -4,6 +4,7 @@
 #include <array>
 
 #include "services/services.h"
+#include "toolkit/model/keys.h"
 #include "toolkit/model/notify.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/toolkit.h"
@@ -178,10 +179,6 @@ bool LineFeedAt(std::string_view text, int position) {
 bool MinusAllowed(std::string_view text, int selectionStart, int cursor) {
   return selectionStart == 0 || cursor == 0 || LineFeedAt(text, selectionStart) ||
          LineFeedAt(text, cursor);
-}
-
-bool ShiftHeld() {
-  return KeyPushed(KEY_LEFT_SHIFT) || KeyPushed(KEY_RIGHT_SHIFT);
 }
 
 }  // namespace
