@@ -56,33 +56,13 @@ class LiveIterator {
   ListIterator it_{}, end_{};
 };
 
-// Records with a caller-chosen number (windows, menus), in insertion order, O(1) by number.
-template <class T>
-class RecordList {
+// What both lists below share: records in insertion order behind a lookup by Key, retired
+// records skipped by iteration and kept until Purge.
+template <class T, class Key>
+class RetiringList {
  public:
   using iterator = LiveIterator<T, typename std::list<T>::iterator>;
   using const_iterator = LiveIterator<const T, typename std::list<T>::const_iterator>;
-
-  // Appends a zero-initialised record with this number; the caller has checked it is unused.
-  T& Append(int number) {
-    T& record = records_.emplace_back();
-    record.number = number;
-    index_[number] = &record;
-    return record;
-  }
-
-  T* Find(int number) const {
-    auto found = index_.find(number);
-    return found == index_.end() ? nullptr : found->second;
-  }
-  bool Contains(int number) const { return index_.count(number) != 0; }
-
-  void Retire(T& record) {
-    if (record.dead) return;
-    record.dead = true;
-    index_.erase(record.number);
-    ++retired_;
-  }
 
   // Frees the retired records.
   void Purge() {
@@ -91,13 +71,6 @@ class RecordList {
     retired_ = 0;
   }
 
-  // Gives a live record a new, unused number.
-  void Renumber(T& record, int number) {
-    index_.erase(record.number);
-    record.number = number;
-    index_[number] = &record;
-  }
-
   iterator begin() { return {records_.begin(), records_.end()}; }
   iterator end() { return {records_.end(), records_.end()}; }
   const_iterator begin() const { return {records_.begin(), records_.end()}; }
@@ -106,59 +79,58 @@ class RecordList {
   std::size_t size() const { return index_.size(); }
   bool empty() const { return index_.empty(); }
 
- private:
-  std::list<T> records_;
-  std::unordered_map<int, T*> index_;
-  int retired_ = 0;
-};
-
-// Records addressed only by their handle (menu entries, shortcuts), in insertion order.
-template <class T>
-class HandleList {
- public:
-  using iterator = LiveIterator<T, typename std::list<T>::iterator>;
-  using const_iterator = LiveIterator<const T, typename std::list<T>::const_iterator>;
-
-  T& Append() {
+ protected:
+  T& Add(Key key) {
     T& record = records_.emplace_back();
-    record.handle = NewRecordHandle();
-    index_[record.handle] = &record;
+    index_[key] = &record;
     return record;
   }
-
-  // The live record a public handle names; nullptr for any other value.
-  T* Find(const T* handle) const {
-    auto found = index_.find(reinterpret_cast<std::uintptr_t>(handle));
+  T* Lookup(Key key) const {
+    auto found = index_.find(key);
     return found == index_.end() ? nullptr : found->second;
   }
-  // The public handle of a record.
-  static T* HandleOf(const T& record) { return reinterpret_cast<T*>(record.handle); }
-
-  void Retire(T& record) {
+  void RetireAs(T& record, Key key) {
     if (record.dead) return;
     record.dead = true;
-    index_.erase(record.handle);
+    index_.erase(key);
     ++retired_;
   }
 
-  void Purge() {
-    if (retired_ == 0) return;
-    records_.remove_if([](const T& record) { return record.dead; });
-    retired_ = 0;
-  }
-
-  iterator begin() { return {records_.begin(), records_.end()}; }
-  iterator end() { return {records_.end(), records_.end()}; }
-  const_iterator begin() const { return {records_.begin(), records_.end()}; }
-  const_iterator end() const { return {records_.end(), records_.end()}; }
-  // Live records.
-  std::size_t size() const { return index_.size(); }
-  bool empty() const { return index_.empty(); }
-
- private:
   std::list<T> records_;
-  std::unordered_map<std::uintptr_t, T*> index_;
+  std::unordered_map<Key, T*> index_;
   int retired_ = 0;
+};
+
+// Records with a caller-chosen number (windows, menus), O(1) by number.
+template <class T>
+class RecordList : public RetiringList<T, int> {
+ public:
+  // Appends a zero-initialised record with this number; the caller has checked it is unused.
+  T& Append(int number) {
+    T& record = this->Add(number);
+    record.number = number;
+    return record;
+  }
+  T* Find(int number) const { return this->Lookup(number); }
+  bool Contains(int number) const { return this->index_.count(number) != 0; }
+  void Retire(T& record) { this->RetireAs(record, record.number); }
+};
+
+// Records addressed only by their public handle (menu entries, shortcuts).
+template <class T>
+class HandleList : public RetiringList<T, std::uintptr_t> {
+ public:
+  T& Append() {
+    const std::uintptr_t handle = NewRecordHandle();
+    T& record = this->Add(handle);
+    record.handle = handle;
+    return record;
+  }
+  // The live record a public handle names; nullptr for any other value.
+  T* Find(const T* handle) const { return this->Lookup(reinterpret_cast<std::uintptr_t>(handle)); }
+  // The public handle of a record.
+  static T* HandleOf(const T& record) { return reinterpret_cast<T*>(record.handle); }
+  void Retire(T& record) { this->RetireAs(record, record.handle); }
 };
 
 }  // namespace bevel::detail
