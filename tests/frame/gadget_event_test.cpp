@@ -136,6 +136,28 @@ TEST_F(Frames, DisabledGadgetsLoseFocusButKeepTheirDate) {
   EXPECT_EQ(detail::FindGadget(2)->state, 0);
 }
 
+// A combo box disabled while its list is open gives the open drop-down up: the wheel belongs to
+// the other lists again.
+TEST_F(Frames, DisablingAnOpenComboBoxClosesItsList) {
+  CreateComboBox(1, 10, 10, 80, 3, 0);
+  for (int i = 0; i < 5; ++i) AddGadgetItem(1, -1, "Wahl");
+  CreateColumnList(2, 100, 10, 90, 3, "T", 0);
+  for (int i = 0; i < 9; ++i) AddGadgetItem(2, -1, "Zeile");
+  Frame();
+  Press(80, 15);  // the drop button
+  Frame();
+  Release();
+  Frame();
+  ASSERT_EQ(Toolkit().OpenPopupIndex, detail::FindGadget(1)->listIndex);
+  DisableGadget(1, 1);
+  Frame();
+  EXPECT_EQ(Toolkit().OpenPopupIndex, -1);
+  headless::SetMouse(140, 40);
+  headless::AddWheel(-1);
+  Frame();
+  EXPECT_EQ(detail::FindGadget(2)->topItem, 3) << "the wheel scrolls the list";
+}
+
 TEST_F(Frames, MouseIsClampedToTheScreenSize) {
   Frame();
   headless::SetMouse(kWidth + 50, kHeight + 9);

@@ -170,12 +170,14 @@ void DrawGadgets(ToolkitState& tk, const FrameInput& in) {
     if (!Live(tk, *g, in) || g->listIndex == tk.OpenPopupIndex) continue;
     DrawGadget(*g, in.ox, in.oy);
   }
-  // A disabled gadget keeps no focus, selection anchor or open drop-down.
+  // A disabled gadget keeps no focus, selection anchor or open drop-down (nor the claim on the
+  // mouse wheel and the presses that an open drop-down holds).
   for (Gadget* g : tk.GadgetList) {
     if (!g->disabled) continue;
     if (HasClassFlag(*g, CLASS_DISABLED_CLEARS_STATE)) g->state = 0;
     g->selectionStart = g->cursor = -1;
     g->dropState = g->dropClose = 0;
+    if (g->listIndex == tk.OpenPopupIndex) tk.OpenPopupIndex = -1;
   }
 }
 
