@@ -127,6 +127,18 @@ TEST_P(RowPicks, AClickOnTheRowsFirstMiddleAndLastPixelRowPicksItAndNotItsNeighb
 INSTANTIATE_TEST_SUITE_P(ListTypes, RowPicks, ::testing::ValuesIn(kCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// The wheel scrolls a tree by the rows it draws: an item added without a level is drawn as a
+// top-level node, and does not hide the nodes after it.
+TEST_F(ListLayoutFrames, TheWheelScrollsATreeByTheRowsItDraws) {
+  ASSERT_NE(CreateTree(1, kX, kY, kW, 3, 0), 0);
+  AddGadgetItem(1, -1, "A");
+  for (const char* name : {"B", "C", "D"}) AddTreeItem(1, -1, name, 0, 0);
+  headless::SetMouse(kX + 30, kY + 20);
+  headless::AddWheel(-1);
+  Frame();
+  EXPECT_EQ(detail::FindGadget(1)->topItem, 1) << "four rows drawn, three shown";
+}
+
 // The Calendar draws nothing yet: its day cells are those of the layout, which the press must
 // pick at every corner, and not one pixel outside.
 TEST_F(ListLayoutFrames, CalendarDayCellsArePickedAtTheirCornersOnly) {

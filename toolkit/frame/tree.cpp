@@ -10,7 +10,6 @@
 // Nodes are one flat chain in display order; a node's subtree is the run of deeper items after
 // it. A TreeList reads its nodes from the file system one level ahead of what is shown, so its
 // subtree changes when a node opens or closes.
-#include <climits>
 #include <cstddef>
 
 #include "toolkit/frame/behaviour.h"
@@ -49,19 +48,6 @@ TreeRows WalkRows(const Gadget& g, long long wanted) {
     if (HasChildren(g, idx) && (g.items[idx].itemState & ITEM_EXPANDED) == 0) collapsed = level;
   }
   return rows;
-}
-
-// Nodes shown when scrolled to: those whose ancestors are all expanded. Only the wheel needs the
-// count, so it is walked only when there is a notch to apply.
-long long VisibleNodeCount(const Gadget& g) {
-  long long visible = 0;
-  int hideDeeperThan = INT_MAX;  // level of the collapsed node whose subtree is being skipped
-  for (const GadgetItem& item : g.items) {
-    if (item.itemLevel > hideDeeperThan) continue;
-    ++visible;
-    hideDeeperThan = (item.itemState & ITEM_EXPANDED) ? INT_MAX : item.itemLevel;
-  }
-  return visible;
 }
 
 // Expands a collapsed node or collapses an expanded one, each offered to the handlers first
@@ -169,8 +155,10 @@ void UpdateTree(Gadget& g, const FrameInput& in) {
       Ask(g, EVENT_CHECK_PRESS, item);
     }
   }
+  // The rows counted as they are drawn: an item without a level, or deeper than 127, hides
+  // nothing that the tree shows.
   if (in.wheel != 0 && Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {
-    WheelScroll(g, in.wheel, VisibleNodeCount(g));
+    WheelScroll(g, in.wheel, WalkRows(g, 0).count);
   }
   if (g.state >= 1) {
     g.state = 0;
