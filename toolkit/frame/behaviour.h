@@ -14,6 +14,7 @@
 // [SECTION] Pieces the types share
 #pragma once
 
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/frame_input.h"
 #include "toolkit/model/gadget.h"
 #include "toolkit/model/notify.h"
@@ -123,15 +124,19 @@ bool InsideRect(const FrameInput& in, long long left, long long top, long long w
 // The mouse inside the gadget (its window's content origin added), and the gadget neither
 // disabled nor hidden.
 bool Inside(const Gadget& g, const FrameInput& in);
+// The gadget's rectangle on the screen: its window's content origin added.
+inline Rect GadgetRect(const Gadget& g, const FrameInput& in) {
+  return {static_cast<long long>(in.ox) + g.x, static_cast<long long>(in.oy) + g.y, g.width,
+          g.height};
+}
 
-// The built-in vertical scroll bar of a list, tree or open combo box list: 14 pixels wide at
-// the right edge of the gadget, spanning listTop .. listTop + listHeight - 1 on the screen.
-// itemCount is the number of rows that can scroll (visible tree nodes for a tree); hdr is 1
-// when a 14-pixel header sits above the rows. Scrolls topItem (asking EVENT_STEP) and returns
-// the new state: 2 up arrow, 3 down arrow, 4 thumb, else the state unchanged. The thumb's grab
-// offset lives in hoverItem (-1: not dragging). (list_scrolling.cpp)
-int ListScrollBarPress(Gadget& g, const FrameInput& in, int itemCount, int listTop, int listHeight,
-                       int hdr);
+// The built-in vertical scroll bar of a list, tree or open combo box list, where `layout` puts
+// it. itemCount is the number of rows that can scroll (visible tree nodes for a tree). Scrolls
+// topItem (asking EVENT_STEP) and returns the new state: 2 up arrow, 3 down arrow, 4 thumb,
+// else the state unchanged. The thumb's grab offset lives in hoverItem (-1: not dragging).
+// (list_scrolling.cpp)
+int ListScrollBarPress(Gadget& g, const FrameInput& in, const RowLayout& layout,
+                       long long itemCount);
 // The list wheel rule: with more than `rows` entries (count), the top entry moves by three
 // per notch towards the start for a positive wheel, kept within 0 .. count - rows, asking
 // EVENT_STEP with the difference. Lists, trees (count in visible nodes) and the open combo box
@@ -145,10 +150,10 @@ void TakeTextFocus(Gadget& g, const FrameInput& in);
 void UpdateTextField(Gadget& field);
 
 // The month calendar of a Calendar gadget, or the open drop-down of a Date gadget, occupying
-// the screen rectangle (x, y, w, h); the 197 x 154 face is centred in it. Picks a day cell
+// the screen rectangle `area`; the 197 x 154 face is centred in it. Picks a day cell
 // (pickX, pickY and state 10, taken on release), jumps to today, or steps the month or the
 // year within the date limits. Returns the new state. (calendar.cpp)
-int CalendarPress(Gadget& g, const FrameInput& in, int x, int y, int w, int h);
+int CalendarPress(Gadget& g, const FrameInput& in, const Rect& area);
 // The calendar states on release, shared by the Calendar and a Date's open calendar:
 // 10 a day cell released -> 11 (the renderer takes the day), 12..14 a month step -> 0,
 // 15..17 the year field -> 15; each reports EVENT_CLICK. (calendar.cpp)

@@ -1,6 +1,7 @@
 // The month calendar: a Calendar gadget's own face, and the open drop-down of a Date.
 //
-// Calendar face (197 x 154, centred in its rectangle; cx, cy its corner):
+// Calendar face (197 x 154, centred in its rectangle; cx, cy its corner; the parts are those of
+// CalendarFace in toolkit/gadgets/list_layout.h):
 //   cy + 7 .. 21     header: month back cx + 7 .. 27, year field cx + 99 .. 168 (its spin
 //                    cx + 150 .. 164: up cy + 6 .. 14, down cy + 15 .. 23), month forward
 //                    cx + 169 .. 189
@@ -14,15 +15,12 @@
 #include "services/services.h"
 #include "toolkit/frame/behaviour.h"
 #include "toolkit/gadgets/date_parts.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {
 
-constexpr int kFaceWidth = 197;
-constexpr int kFaceHeight = 154;
-constexpr int kCellWidth = 28;
-constexpr int kCellHeight = 15;
 constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 2037;
 
@@ -51,26 +49,25 @@ void ShowMonth(Gadget& g, int year, int month) {
 }
 
 // The header: month buttons and the year field. Returns the new state.
-int HeaderPress(Gadget& g, const FrameInput& in, int cx, int cy) {
+int HeaderPress(Gadget& g, const FrameInput& in, const CalendarFace& face) {
   const int mx = in.mx, my = in.my;
   int d = 0, state = 0;
   bool yearStep = false;
-  const bool onSpin = mx >= cx + 150 && mx < cx + 165;
-  if (mx >= cx + 7 && mx < cx + 28) {
+  if (face.MonthBack().Columns().Holds(mx)) {
     d = -1;
     state = 12;
-  } else if (mx >= cx + 169 && mx < cx + 190) {
+  } else if (face.MonthForward().Columns().Holds(mx)) {
     d = 1;
     state = 13;
-  } else if (mx >= cx + 99 && mx < cx + 169) {
+  } else if (face.YearField().Columns().Holds(mx)) {
     state = 15;
     // The spin is drawn only while the year field is active (15 or more); before that its
     // place is plain year field.
-    if (onSpin && g.state >= 15) {
-      if (my >= cy + 6 && my < cy + 15) {
+    if (face.YearUp().Columns().Holds(mx) && g.state >= 15) {
+      if (face.YearUp().Rows().Holds(my)) {
         d = 1;
         state = 16;
-      } else if (my >= cy + 15 && my < cy + 24) {
+      } else if (face.YearDown().Rows().Holds(my)) {
         d = -1;
         state = 17;
       }
@@ -108,17 +105,17 @@ int HeaderPress(Gadget& g, const FrameInput& in, int cx, int cy) {
 
 }  // namespace
 
-int CalendarPress(Gadget& g, const FrameInput& in, int x, int y, int w, int h) {
+int CalendarPress(Gadget& g, const FrameInput& in, const Rect& area) {
   const int mx = in.mx, my = in.my;
-  const int cx = x + (w - kFaceWidth) / 2, cy = y + (h - kFaceHeight) / 2;
+  const CalendarFace face = CalendarFaceIn(area);
 
-  if (mx >= cx + 1 && mx < cx + kFaceWidth && my >= cy + 45 && my < cy + 135) {
+  if (face.DayGrid().Holds(mx, my)) {
     if (!Ask(g, EVENT_PRESS)) return g.state;
-    g.pickX = (mx - cx - 1) / kCellWidth;
-    g.pickY = (my - cy - 45) / kCellHeight;
+    g.pickX = face.DayColumnAt(mx);
+    g.pickY = face.DayRowAt(my);
     return 10;
   }
-  if (my >= cy + 135) {
+  if (my >= face.TodayLine().y) {
     if (!Ask(g, EVENT_PRESS)) return g.state;
     const int today = DateNow();
     g.date.year = DateYear(today);
@@ -135,9 +132,9 @@ int CalendarPress(Gadget& g, const FrameInput& in, int x, int y, int w, int h) {
     }
     return 0;
   }
-  const bool header = (my >= cy + 7 && my < cy + 22) ||
-                      (mx >= cx + 150 && mx < cx + 165 && my >= cy + 6 && my < cy + 24);
-  return header ? HeaderPress(g, in, cx, cy) : 0;
+  const bool header =
+      face.HeaderRows().Holds(my) || face.YearUp().Holds(mx, my) || face.YearDown().Holds(mx, my);
+  return header ? HeaderPress(g, in, face) : 0;
 }
 
 void SettleCalendar(Gadget& g) {
@@ -157,7 +154,7 @@ void SettleCalendar(Gadget& g) {
 }
 
 void PressCalendar(Gadget& g, const FrameInput& in) {
-  g.state = CalendarPress(g, in, in.ox + g.x, in.oy + g.y, g.width, g.height);
+  g.state = CalendarPress(g, in, GadgetRect(g, in));
 }
 
 void UpdateCalendar(Gadget& g, const FrameInput&) {

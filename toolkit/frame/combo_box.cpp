@@ -2,7 +2,9 @@
 //
 // The field is TextHeight(" ") + 4 high at the gadget's top; the gadget's height is that of the
 // open list, which shrinks to n x 14 + 4 for fewer items than rows and lies below the field, or
-// above it with dropUp (decided every frame: where the list fits on the screen).
+// above it with dropUp (decided every frame: where the list fits on the screen). The field, the
+// drop button and the open list's rows lie where the renderer draws them
+// (toolkit/gadgets/list_layout.h).
 //
 // dropState, as the press and the update step move it (the update completes each step once the
 // button is up; the press asks EVENT_DROP_PRESS, the opening EVENT_DROP_OPEN):
@@ -27,30 +29,28 @@
 
 #include "services/services.h"
 #include "toolkit/frame/behaviour.h"
-#include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/colours.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {
 
-constexpr int kRow = 14;
-
 int ItemCount(const Gadget& g) {
   return static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
 }
 
-// The closed field's height, in the gadget's font. Caller: a drawing session is open.
+// The field's height, in the gadget's font. Caller: a drawing session is open.
 int FieldHeight(const Gadget& g) {
   SetDrawFont(GadgetColour(g, COLOR_FONT));
-  return TextHeight(" ") + 4;
+  return ComboFieldHeight(TextHeight(" "));
 }
 
-// The open list's height: its stored height, or shorter when it has fewer items than rows.
-int ListHeight(const Gadget& g) {
-  const int count = ItemCount(g);
-  return count < g.rows ? count * kRow + kListFrame : g.height;
+// The box as it lies on the screen in this frame, the open list's place included.
+ComboLayout Layout(const Gadget& g, const FrameInput& in) {
+  const Rect box = GadgetRect(g, in);
+  return ComboBoxLayout(g, box.x, box.y, box.w, FieldHeight(g), ComboListHeight(g));
 }
 
 // Closes the list at once (an open list, or one about to close, is reported closed; one only
@@ -108,10 +108,8 @@ void WheelOpenList(Gadget& g, const FrameInput& in) {
   const int openIndex = Toolkit().OpenPopupIndex;
   if (in.wheel == 0 || g.disabled != 0 || g.hidden != 0) return;
   if (openIndex != -1 && openIndex != g.listIndex) return;
-  const long long listHeight = ListHeight(g);
-  const long long boxTop = static_cast<long long>(in.oy) + g.y;
-  const long long listTop = g.dropUp != 0 ? boxTop - listHeight : boxTop + TextHeight(" ") + 4;
-  if (!InsideRect(in, static_cast<long long>(in.ox) + g.x, listTop, g.width, listHeight)) return;
+  const Rect list = Layout(g, in).list.frame;
+  if (!InsideRect(in, list.x, list.y, list.w, list.h)) return;
   WheelScroll(g, in.wheel, static_cast<long long>(g.items.size()));
 }
 
@@ -119,27 +117,25 @@ void WheelOpenList(Gadget& g, const FrameInput& in) {
 
 bool HitComboBox(const Gadget& g, const FrameInput& in) {
   // Closed: the field only. Open: the field and its list below (or above) it.
-  const int gx = in.ox + g.x, gy = in.oy + g.y;
-  const int field = FieldHeight(g);
-  const int list = g.dropState >= 2 ? ListHeight(g) : 0;
-  const int top = gy - (g.dropUp ? list : 0);
-  return in.mx >= gx && in.mx <= gx + g.width - 1 && in.my >= top &&
-         in.my <= top + field + list - 1;
+  const ComboLayout combo = Layout(g, in);
+  const Rect area = g.dropState >= 2
+                        ? FieldWithDropDown(combo.field, combo.list.frame, g.dropUp != 0)
+                        : combo.field;
+  return area.Holds(in.mx, in.my);
 }
 
 void PlaceComboList(Gadget& g, const FrameInput& in, int screenHeight) {
-  g.dropUp = in.oy + g.y + FieldHeight(g) + ListHeight(g) > screenHeight;
+  const Rect box = GadgetRect(g, in);
+  g.dropUp = box.y + FieldHeight(g) + ComboListHeight(g) > screenHeight;
 }
 
 void PressComboBox(Gadget& g, const FrameInput& in) {
   Ask(g, EVENT_PRESS);  // the press itself cannot be refused
-  const int gx = in.ox + g.x, gy = in.oy + g.y;
-  const int w = g.width;
   const int mx = in.mx, my = in.my;
-  const int f = FieldHeight(g);
+  const ComboLayout combo = Layout(g, in);
 
-  if (my >= gy && my < gy + f) {
-    if (mx >= gx + w - 16 && mx <= gx + w - 2) {
+  if (combo.field.Rows().Holds(my)) {
+    if (combo.dropColumns.Holds(mx)) {
       // The drop button: arms opening (0 -> 1) or closing (2 -> 3); both complete on release.
       if ((g.dropState == 0 || g.dropState == 2) && Ask(g, EVENT_DROP_PRESS)) {
         const bool wasClosed = g.dropState == 0;
@@ -165,26 +161,17 @@ void PressComboBox(Gadget& g, const FrameInput& in) {
 
   // The open list (the field was handled above, even when the list lies over it upward).
   if (g.dropState < 2 || g.dropState > 4) return;
+  if (!combo.list.frame.Rows().Holds(my)) return;
   const int n = ItemCount(g);
-  const bool scrollBar = n > g.rows;
-  const int listHeight = ListHeight(g);
-  const int listTop = g.dropUp ? gy - listHeight : gy + f;
-  if (my < listTop || my >= listTop + listHeight) return;
-
-  const int rowRight = scrollBar ? gx + w - 17 : gx + w - 1;
-  if (mx > gx && mx <= rowRight && my > listTop + 1) {
-    // Row k spans listTop + 2 + 14 (k - 1) .. listTop + 1 + 14 k; the last row starts at least
-    // 9 pixels above the list's bottom.
-    const long long k = (static_cast<long long>(my) - listTop - 2) / kRow + 1;
-    const long long i = static_cast<long long>(g.topItem) + k;
-    if (k >= 1 && 2 + kRow * (k - 1) <= listHeight - 9 && i >= 1 && i <= n &&
-        Ask(g, EVENT_SELECT, static_cast<std::intptr_t>(i - 1))) {
+  if (combo.PickColumns().Holds(mx)) {
+    const long long i = combo.PickRow(my);
+    if (i >= 1 && i <= n && Ask(g, EVENT_SELECT, static_cast<std::intptr_t>(i - 1))) {
       g.value = static_cast<int>(i);
       g.state = 1;
       g.dropClose = 1;
     }
   }
-  if (scrollBar) g.state = ListScrollBarPress(g, in, n, listTop, listHeight, 0);
+  if (combo.list.scrollBar) g.state = ListScrollBarPress(g, in, combo.list, n);
 }
 
 void ReleaseDropDown(Gadget& g) {

@@ -23,14 +23,12 @@
 #include "services/services.h"
 #include "toolkit/frame/behaviour.h"
 #include "toolkit/gadgets/date_parts.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/text/key_editor.h"
 
 namespace bevel::detail {
 namespace {
-
-constexpr int kPopupWidth = 201;
-constexpr int kPopupHeight = 158;
 
 bool HoldsDate(const Gadget& g) {
   return g.date.year >= 0 && g.dateSet;
@@ -97,22 +95,23 @@ void CalendarDropDown(Gadget& g) {
   }
 }
 
+// The open calendar, below the field or above it.
+Rect DropDownOf(const Gadget& g, const Rect& field) {
+  return DateDropDown(field.x, field.y, field.h, g.dropUp != 0);
+}
+
 }  // namespace
 
 bool HitDate(const Gadget& g, const FrameInput& in) {
-  const int gx = in.ox + g.x, gy = in.oy + g.y;
-  int width = g.width, extra = 0, up = 0;
-  if (g.dropState >= 2) {
-    extra = kPopupHeight;
-    up = g.dropUp ? kPopupHeight : 0;
-    width = std::max(width, kPopupWidth);
-  }
-  return in.mx >= gx && in.mx <= gx + width - 1 && in.my >= gy - up &&
-         in.my <= gy + g.height + extra - up - 1;
+  const Rect field = GadgetRect(g, in);
+  const Rect area =
+      g.dropState >= 2 ? FieldWithDropDown(field, DropDownOf(g, field), g.dropUp != 0) : field;
+  return area.Holds(in.mx, in.my);
 }
 
 void PlaceCalendar(Gadget& g, const FrameInput& in, int screenHeight) {
-  g.dropUp = in.oy + g.y + g.height + kPopupHeight > screenHeight;
+  const Rect field = GadgetRect(g, in);
+  g.dropUp = DateDropDown(field.x, field.y, field.h, false).Bottom() > screenHeight;
 }
 
 void CloseDateCalendar(Gadget& g) {
@@ -183,8 +182,7 @@ void PressDate(Gadget& g, const FrameInput& in) {
       ++g.dropState;
     }
   } else if (g.dropState >= 2 && g.dropState <= 4) {
-    const int popupY = g.dropUp ? gy - kPopupHeight : gy + h;
-    g.state = CalendarPress(g, in, gx, popupY, kPopupWidth, kPopupHeight);
+    g.state = CalendarPress(g, in, DropDownOf(g, GadgetRect(g, in)));
   }
   SetEvent(g);
 }

@@ -7,8 +7,8 @@
 // frame; every other row then loses its mark (and, in extended mode without Ctrl, its
 // selection), and Shift fills the range from the previous selection up to the anchor.
 //
-// Rows: item i (1-based) is visible when topItem < i <= topItem + rows and spans the screen
-// rows gy + (i - topItem + hdr - 1) x 14 + 2 .. gy + (i - topItem + hdr) x 14 + 1.
+// Rows, header cells, the check box column and the scroll bar lie where the renderer draws
+// them: toolkit/gadgets/list_layout.h.
 //
 // On release, the update step reports a row click (EVENT_CLICK), settles pending check-box
 // clicks (EVENT_CHECK_TOGGLE) and a released header column (EVENT_HEADER), and the wheel
@@ -19,6 +19,7 @@
 #include "toolkit/frame/behaviour.h"
 #include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/keys.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
@@ -26,23 +27,13 @@
 namespace bevel::detail {
 namespace {
 
-constexpr int kRow = 14;
-constexpr int kCheckColumn = 14;
-// The record keeps the number of added columns in a byte.
-constexpr int kMaxExtraColumns = 255;
-
 int ItemCount(const Gadget& g) {
   return static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
 }
 
-// The visible item (1-based) whose row holds screen row my, 0 for none.
-int RowAt(const Gadget& g, int gy, int my, int hdr) {
-  const long long below =
-      static_cast<long long>(my) - gy - 1;  // row k holds (k-1)*14 < below <= k*14
-  if (below < 1) return 0;
-  const long long k = (below + kRow - 1) / kRow - hdr;
-  if (k < 1 || k > g.rows) return 0;
-  const long long i = static_cast<long long>(g.topItem) + k;
+// The item (1-based) drawn on the screen row my, 0 for none.
+int ItemAt(const Gadget& g, const RowLayout& layout, int my) {
+  const long long i = layout.RowAt(my);
   return i >= 1 && i <= ItemCount(g) ? static_cast<int>(i) : 0;
 }
 
@@ -69,20 +60,16 @@ void AnchorPass(Gadget& g, int anchor, int rangeStart, bool extended, bool ctrl,
 
 void PressList(Gadget& g, const FrameInput& in) {
   Ask(g, EVENT_PRESS);  // the press itself cannot be refused
-  const int gx = in.ox + g.x, gy = in.oy + g.y;
-  const int w = g.width, h = g.height;
+  const RowLayout layout = ListLayout(g, GadgetRect(g, in), ItemCount(g));
   const int mx = in.mx, my = in.my;
-  const int hdr = (g.flags & LIST_NO_HEADER) ? 0 : 1;
-  const int chk = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
-  const bool scrollBar = ItemCount(g) > g.rows || (g.flags & LIST_ALWAYS_SCROLLBAR);
 
-  if (my > gy + 1 && my < gy + h - 2) {
+  if (layout.Inside().Holds(my)) {
     const bool ctrl = CtrlHeld();
     const bool shift = ShiftHeld();
-    const int row = RowAt(g, gy, my, hdr);
+    const int row = ItemAt(g, layout, my);
 
-    if (chk) {
-      const int pressed = row != 0 && mx <= gx + kCheckColumn && in.left ? row : 0;
+    if (layout.check) {
+      const int pressed = row != 0 && layout.OnListCheckBox(mx) && in.left ? row : 0;
       // A pending check stays only on the box still held; every item is visited because the
       // marked row may have scrolled out of view during the press.
       for (std::size_t k = 0; k < g.items.size(); ++k) {
@@ -96,23 +83,25 @@ void PressList(Gadget& g, const FrameInput& in) {
     const bool noSelection = (g.flags & LIST_NO_SELECTION) != 0;
     const bool multi = (g.flags & LIST_MULTI_SELECT) != 0;
     const bool extended = !multi && (g.flags & LIST_EXTENDED_SELECT) != 0;
-    const bool headerPressable = hdr == 1 && (g.flags & LIST_HEADER_FIXED) == 0;
+    const bool headerPressable = layout.hdr == 1 && (g.flags & LIST_HEADER_FIXED) == 0;
     int anchor = 0, rangeStart = 0;
     bool rowDone = false;  // overlapping column edges must not act on the row twice
 
     const int columns = std::clamp(g.columnCount, 0, kMaxExtraColumns);
     std::size_t columnPos = 0;
-    int left = ReadColumnEntry(g.columns, columnPos).left + chk;
+    long long left = layout.ColumnEdge(ReadColumnEntry(g.columns, columnPos).left);
     for (int col = 0; col <= columns; ++col) {
       const bool lastColumn = col == columns;
-      const int right =
-          lastColumn ? w - (scrollBar ? 18 : 4) : ReadColumnEntry(g.columns, columnPos).left + chk;
-      const bool inColumn = mx >= gx + left + 2 && mx < gx + right + 2;
+      const long long right = lastColumn
+                                  ? layout.LastColumnRight()
+                                  : layout.ColumnEdge(ReadColumnEntry(g.columns, columnPos).left);
+      const Rect header = layout.HeaderCell(left, right);
+      const bool inColumn = header.Columns().Holds(mx);
       left = right;
 
       if (headerPressable) {
         if (g.pressedColumn == col + 1) g.pressedColumn = 0;
-        if (inColumn && my >= gy + 2 && my < gy + 16 && in.left) {
+        if (header.Holds(mx, my) && in.left) {
           g.pressedColumn = col + 1;
           g.state = 0;
         }
@@ -182,7 +171,7 @@ void PressList(Gadget& g, const FrameInput& in) {
     }
   }
 
-  if (scrollBar && in.left) g.state = ListScrollBarPress(g, in, ItemCount(g), gy, h, hdr);
+  if (layout.scrollBar && in.left) g.state = ListScrollBarPress(g, in, layout, ItemCount(g));
 }
 
 void ReleaseList(Gadget& g) {

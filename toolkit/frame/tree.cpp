@@ -2,36 +2,27 @@
 // (bits 0x08 and 0x01) and completed on release, a double click on the selected label expands or
 // collapses it at once, the scroll bar and the wheel scroll the visible rows.
 //
-// Row r (1-based among the visible nodes) lies at gy + (r - topItem - 1) x 14 + 2 and is drawn
-// indented by d = 17 x level: expand box d - 15 .. d + 1, check box d + 2 .. d + 15, label from
-// d + chk + 2 up to the scroll bar. Levels are taken as the renderer draws them (1 .. 127).
+// Row r (1-based among the visible nodes) and its parts lie where the renderer draws them
+// (toolkit/gadgets/list_layout.h): indented by d = 17 x level, the level's column d - 15 .. d + 1
+// takes the expand box, d + 2 .. d + 15 the check box, and the label runs from d + chk + 2 up to
+// the scroll bar. Levels are taken as the renderer draws them (1 .. 127).
 //
 // Nodes are one flat chain in display order; a node's subtree is the run of deeper items after
 // it. A TreeList reads its nodes from the file system one level ahead of what is shown, so its
 // subtree changes when a node opens or closes.
-#include <algorithm>
-#include <climits>
 #include <cstddef>
 
 #include "toolkit/frame/behaviour.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel::detail {
 namespace {
 
-constexpr int kRow = 14;
-constexpr int kIndent = 17;
-constexpr int kCheckColumn = 14;
-constexpr int kMaxLevel = 127;
-
-int LevelOf(const GadgetItem& item) {
-  return std::clamp(item.itemLevel, 1, kMaxLevel);
-}
-
 bool HasChildren(const Gadget& g, std::size_t index) {
-  return index + 1 < g.items.size() && LevelOf(g.items[index + 1]) > LevelOf(g.items[index]);
+  return index + 1 < g.items.size() && TreeLevel(g.items[index + 1]) > TreeLevel(g.items[index]);
 }
 
 bool HasItem(const Gadget& g, std::size_t index) {
@@ -49,7 +40,7 @@ TreeRows WalkRows(const Gadget& g, long long wanted) {
   TreeRows rows;
   int collapsed = 0;
   for (std::size_t idx = 0; idx < g.items.size(); ++idx) {
-    const int level = LevelOf(g.items[idx]);
+    const int level = TreeLevel(g.items[idx]);
     if (collapsed != 0 && level <= collapsed) collapsed = 0;
     if (collapsed != 0) continue;
     ++rows.count;
@@ -57,19 +48,6 @@ TreeRows WalkRows(const Gadget& g, long long wanted) {
     if (HasChildren(g, idx) && (g.items[idx].itemState & ITEM_EXPANDED) == 0) collapsed = level;
   }
   return rows;
-}
-
-// Nodes shown when scrolled to: those whose ancestors are all expanded. Only the wheel needs the
-// count, so it is walked only when there is a notch to apply.
-long long VisibleNodeCount(const Gadget& g) {
-  long long visible = 0;
-  int hideDeeperThan = INT_MAX;  // level of the collapsed node whose subtree is being skipped
-  for (const GadgetItem& item : g.items) {
-    if (item.itemLevel > hideDeeperThan) continue;
-    ++visible;
-    hideDeeperThan = (item.itemState & ITEM_EXPANDED) ? INT_MAX : item.itemLevel;
-  }
-  return visible;
 }
 
 // Expands a collapsed node or collapses an expanded one, each offered to the handlers first
@@ -95,42 +73,36 @@ void ToggleNode(Gadget& g, std::size_t index) {
 
 void PressTree(Gadget& g, const FrameInput& in) {
   Ask(g, EVENT_PRESS);  // the press itself cannot be refused
-  const int gx = in.ox + g.x, gy = in.oy + g.y;
-  const int w = g.width, h = g.height;
   const int mx = in.mx, my = in.my;
-  const int chk = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
+  const Rect frame = GadgetRect(g, in);
 
-  // The visible row under the mouse, if any.
-  long long wanted = 0;
-  const long long below = static_cast<long long>(my) - gy - 1;
-  if (my > gy + 1 && my < gy + h - 2 && below >= 1) {
-    const long long k = (below + kRow - 1) / kRow;
-    if (k >= 1 && k <= g.rows) wanted = static_cast<long long>(g.topItem) + k;
-  }
-  const TreeRows rows = WalkRows(g, wanted);
-  const int sb = g.rows >= rows.count ? 2 : 16;
+  // The visible row under the mouse, if any (where the slots lie does not depend on how many
+  // rows the tree has).
+  const RowLayout slots = TreeLayout(g, frame, 0);
+  const TreeRows rows = WalkRows(g, slots.Inside().Holds(my) ? slots.RowAt(my) : 0);
+  const RowLayout layout = TreeLayout(g, frame, rows.count);
 
   // Which of the pressed node's parts is held in this frame.
   long long boxItem = -1, checkItem = -1;
   const long long idx = in.left ? rows.found : -1;
-  int d = 0;
+  int level = 0;
   if (idx >= 0) {
     const std::size_t k = static_cast<std::size_t>(idx);
-    d = kIndent * LevelOf(g.items[k]);
-    if (HasChildren(g, k) && mx > gx + d - 16 && mx <= gx + d + 1) boxItem = idx;
-    if (chk && mx > gx + d + 1 && mx < gx + d + 16) checkItem = idx;
+    level = TreeLevel(g.items[k]);
+    if (HasChildren(g, k) && layout.ExpandColumns(level).Holds(mx)) boxItem = idx;
+    if (layout.check && layout.TreeCheckColumns(level).Holds(mx)) checkItem = idx;
   }
   // Marks stay only on the parts still held; a marked node may have scrolled out of view.
   for (std::size_t k = 0; k < g.items.size(); ++k) {
     const long long i = static_cast<long long>(k);
     if (i != boxItem) g.items[k].itemState &= ~ITEM_EXPANDER_CLICKED;
-    if (chk && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
+    if (layout.check && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
   }
 
   if (idx >= 0) {
     const int i = static_cast<int>(idx) + 1;
     const std::size_t k = static_cast<std::size_t>(idx);
-    const bool onLabel = mx > gx + d + chk + 1 && mx < gx + w - sb;
+    const bool onLabel = layout.RowColumns(RowLayout::Indent(level) + layout.check).Holds(mx);
     if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1)) {
       g.state = 1;
       g.value = i;
@@ -153,9 +125,10 @@ void PressTree(Gadget& g, const FrameInput& in) {
     }
   }
 
-  if (g.rows < rows.count && in.left) {
+  if (layout.scrollBar && in.left) {
     // Visible rows may have changed with a toggle above.
-    g.state = ListScrollBarPress(g, in, WalkRows(g, 0).count, gy, h, 0);
+    const int count = WalkRows(g, 0).count;
+    g.state = ListScrollBarPress(g, in, TreeLayout(g, frame, count), count);
   }
 }
 
@@ -182,8 +155,10 @@ void UpdateTree(Gadget& g, const FrameInput& in) {
       Ask(g, EVENT_CHECK_PRESS, item);
     }
   }
+  // The rows counted as they are drawn: an item without a level, or deeper than 127, hides
+  // nothing that the tree shows.
   if (in.wheel != 0 && Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {
-    WheelScroll(g, in.wheel, VisibleNodeCount(g));
+    WheelScroll(g, in.wheel, WalkRows(g, 0).count);
   }
   if (g.state >= 1) {
     g.state = 0;

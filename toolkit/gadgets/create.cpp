@@ -19,14 +19,12 @@
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
 namespace {
-
-constexpr int kCalendarWidth = 201;
-constexpr int kCalendarHeight = 158;
 
 // Steps 1 to 5 of the creation protocol; nullptr when the number is refused.
 Gadget* NewGadget(int type, int number, int x, int y, int width, int height, int flags) {
@@ -247,8 +245,8 @@ int CreateDate(int number, int x, int y, int width, int height, std::string_view
 }
 
 int CreateCalendar(int number, int x, int y, int width, int height, int date) {
-  Gadget* gadget = NewGadget(GADGET_CALENDAR, number, x, y, std::max(width, kCalendarWidth),
-                             std::max(height, kCalendarHeight), 0);
+  Gadget* gadget = NewGadget(GADGET_CALENDAR, number, x, y, std::max(width, detail::kCalendarWidth),
+                             std::max(height, detail::kCalendarHeight), 0);
   if (gadget == nullptr) return 0;
   gadget->date = detail::SplitDate(date == 0 ? DateNow() : date);
   gadget->minDate = DateParts{};
@@ -295,11 +293,11 @@ int DateFlags(int flags) {
 }
 
 int ListHeight(int, int rows) {
-  return (rows < 0 ? 0 : rows) * kRowHeight + kListFrame;
+  return static_cast<int>(FramedRowsHeight(rows, 0));
 }
 
 int ColumnListHeight(int flags, int rows) {
-  return ListHeight(flags, rows) + ((flags & LIST_NO_HEADER) == 0 ? kRowHeight : 0);
+  return static_cast<int>(FramedRowsHeight(rows, (flags & LIST_NO_HEADER) ? 0 : 1));
 }
 
 }  // namespace detail

@@ -9,9 +9,6 @@
 
 namespace bevel::detail {
 
-// Rows of lists, trees and combo boxes are 14 pixels; their frame adds 4.
-inline constexpr int kRowHeight = 14;
-inline constexpr int kListFrame = 4;
 inline constexpr char kDefaultDateMask[] = "%dd.%mm.%yyyy";
 
 // The creation flag rules of the classes that have them (the class rows point here).
@@ -24,7 +21,8 @@ int Frame3DFlags(int flags);
 int DateFlags(int flags);
 
 // Pixel heights of the classes whose height is given as a row count: rows x 14 + 4, and a
-// ColumnList adds a 14-pixel header row unless LIST_NO_HEADER. Negative row counts count as 0.
+// ColumnList adds a 14-pixel header row unless LIST_NO_HEADER (toolkit/gadgets/list_layout.h).
+// Negative row counts count as 0.
 int ListHeight(int flags, int rows);
 int ColumnListHeight(int flags, int rows);
 

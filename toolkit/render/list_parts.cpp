@@ -11,7 +11,9 @@
 namespace bevel::detail {
 namespace {
 
-constexpr int kBarWidth = 14;
+// The arrows: four rows from 5 below the arrow box's top, centred on its column 6.
+constexpr int kArrowTop = 5;
+constexpr int kArrowCentre = 6;
 // Far outside any surface, yet far from the ends of int, so sums of a few stay defined.
 constexpr long long kPinLimit = 1LL << 28;
 // Top row of each of the tick's eight 3-pixel columns, relative to the box origin.
@@ -37,53 +39,55 @@ void ColumnRun(int x, int y0, int y1, int colour) {
   if (y1 >= y0) Line(x, y0, 0, y1 - y0 + 1, colour);
 }
 
-ListFrame DrawListFrame(const Gadget& g, int x, int y, int w, int h, int face, int text,
-                        int itemCount, int hdr, bool alwaysBar) {
-  DrawBevel(x, y, w, h, BEVEL_SUNKEN | BEVEL_NOFILL, face);
-  const int rows = g.rows;
-  const int n = itemCount;
-  ListFrame frame;
-  frame.scrollBar = (n > rows && n > 0) || alwaysBar;
-  const int barX = x + w - 16;
-  const int up = frame.scrollBar && g.state == 2 ? 1 : 0;
-  const int down = frame.scrollBar && g.state == 3 ? 1 : 0;
-  if (frame.scrollBar) {
-    DrawBevel(barX, y + 2, kBarWidth, kBarWidth, BEVEL_THIN | (up ? BEVEL_SUNKEN : 0), face);
-    DrawBevel(barX, y + h - 16, kBarWidth, kBarWidth, BEVEL_THIN | (down ? BEVEL_SUNKEN : 0), face);
-    Box(barX, y + 16, kBarWidth, h - 32, ShadeColour(SHADE_TRACK, face));
-    frame.margin = 18;
-  }
-  Box(x + 2, y + 2, w - frame.margin, h - 4, GadgetColour(g, COLOR_LIGHT));
-  if (!frame.scrollBar) return frame;
+void FillRect(const Rect& r, int colour) {
+  Box(PinToInt(r.x), PinToInt(r.y), PinToInt(r.w), PinToInt(r.h), colour);
+}
 
-  // The thumb covers rows / n of the track, which is (rows + hdr - 2) rows of 14 pixels when
-  // the height matches rows; it moves by that track's share of one item per scrolled item.
-  const int track = h - 32;
+void DrawListFrame(const Gadget& g, const RowLayout& layout, long long itemCount, int face,
+                   int text) {
+  const Rect& frame = layout.frame;
+  DrawBevel(PinToInt(frame.x), PinToInt(frame.y), PinToInt(frame.w), PinToInt(frame.h),
+            BEVEL_SUNKEN | BEVEL_NOFILL, face);
+  const ListBar bar = layout.Bar(itemCount);
+  const int up = layout.scrollBar && g.state == 2 ? 1 : 0;
+  const int down = layout.scrollBar && g.state == 3 ? 1 : 0;
+  const auto drawButton = [&](const Rect& r, bool pressed) {
+    DrawBevel(PinToInt(r.x), PinToInt(r.y), PinToInt(r.w), PinToInt(r.h),
+              BEVEL_THIN | (pressed ? BEVEL_SUNKEN : 0), face);
+  };
+  if (layout.scrollBar) {
+    drawButton(bar.up, up != 0);
+    drawButton(bar.down, down != 0);
+    FillRect(bar.track, ShadeColour(SHADE_TRACK, face));
+  }
+  FillRect(layout.RowsArea(), GadgetColour(g, COLOR_LIGHT));
+  if (!layout.scrollBar) return;
+
+  // The thumb at its exact top rounded; while every row fits, at the track's top.
+  const int track = PinToInt(bar.track.h);
   if (track > 0) {
-    const double trackRows = static_cast<double>(rows) + hdr - 2;
-    const double per = n > rows ? trackRows / n : 0.0;
-    int top = PinToInt(std::nearbyint(per * kRowHeight * g.topItem + y + 16));
-    const double length = n >= rows && n > 0
-                              ? static_cast<double>(rows) / n * trackRows * kRowHeight
-                              : static_cast<double>(track);
-    int thumb = PinToInt(std::ceil(length));
-    if (static_cast<long long>(top) + thumb > y + h - 16) --thumb;
+    const int trackTop = PinToInt(bar.track.y);
+    const double exact = itemCount > layout.rows ? bar.thumbTop : static_cast<double>(bar.track.y);
+    int top = PinToInt(std::nearbyint(exact));
+    int thumb = PinToInt(bar.thumbLength);
+    if (static_cast<long long>(top) + thumb > bar.down.y) --thumb;
     // A topItem or rows that do not fit the items (records set up by hand) would put the thumb
     // off the track; keep it on the track instead. Fitting values never move here.
     // Very long lists would shrink the thumb to nothing (and drop its last pixel on the last
     // page): it keeps a few pixels so the position stays visible.
     thumb = std::clamp(thumb, std::min(4, track), track);
-    top = std::clamp(top, y + 16, y + 16 + track - thumb);
-    DrawBevel(barX, top, kBarWidth, thumb, BEVEL_THIN | (g.state == 4 ? BEVEL_SUNKEN : 0), face);
+    top = std::clamp(top, trackTop, trackTop + track - thumb);
+    drawButton({bar.track.x, top, kBarWidth, thumb}, g.state == 4);
   }
 
   // Arrows: up rows of 1, 3, 5, 7 pixels, down rows of 7, 5, 3, 1, moved one pixel right and
   // down while pressed.
+  const int bx = PinToInt(bar.up.x) + kArrowCentre;
+  const int upTop = PinToInt(bar.up.y) + kArrowTop, downTop = PinToInt(bar.down.y) + kArrowTop;
   for (int k = 0; k < 4; ++k) {
-    RowRun(y + 7 + up + k, x + w - 10 + up - k, x + w - 10 + up + k, text);
-    RowRun(y + h - 11 + down + k, x + w - 13 + down + k, x + w - 7 + down - k, text);
+    RowRun(upTop + up + k, bx + up - k, bx + up + k, text);
+    RowRun(downTop + down + k, bx - 3 + down + k, bx + 3 + down - k, text);
   }
-  return frame;
 }
 
 void DrawItemCheckBox(int ox, int oy, int itemState, int face, int text) {

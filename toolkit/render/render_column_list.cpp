@@ -9,6 +9,7 @@
 
 #include "services/services.h"
 #include "toolkit/gadgets/column_entries.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
 #include "toolkit/render/renderers.h"
@@ -16,11 +17,8 @@
 namespace bevel {
 namespace {
 
-constexpr int kCheckColumn = 14;
-constexpr int kImageColumn = 16;
-constexpr int kImageSize = 14;
-// Columns past the 255th added one are not drawn, which bounds the loop for any record.
-constexpr int kMaxExtraColumns = 255;
+// Titles and cells start one column right of their column's edge, before their alignment.
+constexpr int kCellText = 1;
 
 // Field `index` (0-based) of a row's text split at LF; "" when the row has fewer fields.
 std::string_view Cell(std::string_view text, int index) {
@@ -47,71 +45,67 @@ int AlignOffset(char align, int span, int width, int pad, int rightPad) {
 void RenderColumnList(Gadget& g, int x, int y, int face, int text) {
   x = detail::PinToInt(x), y = detail::PinToInt(y);
   const int w = detail::PinToInt(g.width), h = detail::PinToInt(g.height);
-  const int hdr = (g.flags & LIST_NO_HEADER) ? 0 : 1;
   const int itemCount = static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
-  const detail::ListFrame frame = detail::DrawListFrame(g, x, y, w, h, face, text, itemCount, hdr,
-                                                        (g.flags & LIST_ALWAYS_SCROLLBAR) != 0);
+  const detail::RowLayout layout = detail::ListLayout(g, {x, y, w, h}, itemCount);
+  detail::DrawListFrame(g, layout, itemCount, face, text);
 
-  const int cc = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
-  const int ic = (g.flags & LIST_IMAGES) ? kImageColumn : 0;
+  const int cc = layout.check;
   const bool multi = (g.flags & LIST_MULTI_SELECT) != 0;
   const int lineHeight = TextHeight(" ");
-  const int cellDy = (detail::kRowHeight - lineHeight) / 2;
+  const int cellDy = detail::RowTextDy(lineHeight);
   const int selection = GadgetColour(g, COLOR_SELECTION);
   const int highlight = GadgetColour(g, COLOR_HIGHLIGHT);
 
   // Visible items i: topItem < i <= topItem + rows (1-based), in 64 bits so no field overflows.
   const long long first = std::max<long long>(static_cast<long long>(g.topItem) + 1, 1);
   const long long last = std::min<long long>(static_cast<long long>(g.topItem) + g.rows, itemCount);
-  const auto rowTop = [&](long long i) {
-    return detail::PinToInt(y + 2 + (i - g.topItem + hdr - 1) * detail::kRowHeight);
-  };
   const auto isSelected = [&](long long i, const GadgetItem& item) {
     return (i == g.value && !multi) || (item.itemState & ITEM_SELECTED) != 0;
   };
 
-  const int columns = std::clamp(g.columnCount, 0, kMaxExtraColumns);
+  const int columns = std::clamp(g.columnCount, 0, detail::kMaxExtraColumns);
   std::size_t columnPos = 0;
   detail::ColumnEntry entry = detail::ReadColumnEntry(g.columns, columnPos);
   for (int c = 0; c <= columns; ++c) {
     const bool lastColumn = c == columns;
     const detail::ColumnEntry next =
         lastColumn ? detail::ColumnEntry{} : detail::ReadColumnEntry(g.columns, columnPos);
-    const int left = entry.left + cc;
-    const int right = lastColumn ? w - frame.margin : next.left + cc;
-    const int span = right - left;
+    const long long left = layout.ColumnEdge(entry.left);
+    const long long right = lastColumn ? layout.LastColumnRight() : layout.ColumnEdge(next.left);
+    const int span = detail::PinToInt(right - left);
+    const int textX = detail::PinToInt(layout.frame.x + left) + kCellText;
 
-    if (hdr) {
+    if (layout.hdr) {
       const int p = g.pressedColumn == c + 1 ? 1 : 0;
-      DrawBevel(x + left + 2, y + 2, span, detail::kRowHeight, BEVEL_THIN | (p ? BEVEL_SUNKEN : 0),
-                face);
+      const detail::Rect cell = layout.HeaderCell(left, right);
+      DrawBevel(detail::PinToInt(cell.x), detail::PinToInt(cell.y), span, detail::kRowHeight,
+                BEVEL_THIN | (p ? BEVEL_SUNKEN : 0), face);
       const int tw = entry.align == 'L' ? 0 : RichTextWidth(entry.title);
       const int offset = AlignOffset(entry.align, span, tw, 5, 4);
-      DrawRichText(x + left + offset + p + 1, y + 8 - lineHeight / 2 + p, entry.title, text);
+      DrawRichText(textX + offset + p, y + 8 - lineHeight / 2 + p, entry.title, text);
     }
 
     for (long long i = first; i <= last; ++i) {
       const GadgetItem& item = g.items[static_cast<std::size_t>(i - 1)];
-      const int top = rowTop(i);
+      const int top = detail::PinToInt(layout.RowTop(i));
       const bool selected = isSelected(i, item);
       if (c == 0) {
         if (cc) detail::DrawItemCheckBox(x, top + 1, item.itemState, face, text);
         const int background = selected ? selection : item.itemColors[1];
-        if (selected || background != -1) {
-          Box(x + cc + 2, top, w - frame.margin - cc, detail::kRowHeight, background);
-        }
-        if (ic && item.itemData != 0) {
-          DrawImage(item.itemData, x + cc + 4, top, kImageSize, kImageSize);
+        if (selected || background != -1) detail::FillRect(layout.RowRect(i, cc), background);
+        if (layout.image && item.itemData != 0) {
+          DrawImage(item.itemData, detail::PinToInt(layout.ImageX(cc)), top, detail::kImageSize,
+                    detail::kImageSize);
         }
       }
       const std::string_view cell = Cell(item.itemText, c);
       const int width = entry.align == 'L' ? 0 : RichTextWidth(cell);
       int offset = AlignOffset(entry.align, span, width, 4, 3);
-      if (c == 0) offset += ic;
+      if (c == 0) offset += layout.image;
       const int colour = selected                   ? highlight
                          : item.itemColors[2] != -1 ? item.itemColors[2]
                                                     : text;
-      DrawRichText(x + left + offset + 1, top + cellDy, cell, colour);
+      DrawRichText(textX + offset, top + cellDy, cell, colour);
     }
     entry = next;
   }

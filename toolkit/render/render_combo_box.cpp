@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "services/services.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
 #include "toolkit/render/renderers.h"
@@ -23,13 +24,8 @@ namespace bevel {
 namespace {
 
 using detail::kRowHeight;
-using detail::kTextRow;
 
 constexpr int kTextInset = 6;
-constexpr int kImageColumn = 16;
-constexpr int kImageSize = 14;
-constexpr int kButtonWidth = 14;
-constexpr int kListFrame = 4;
 // Characters keep 18 columns free at the right: the drop button and its margin.
 constexpr int kRightReserve = 18;
 
@@ -39,12 +35,15 @@ bool ListOpen(const Gadget& g) {
 
 // The drop button with its down arrow (rows of 7, 5, 3, 1 pixels), both one pixel lower and
 // further right while pressed.
-void DrawDropButton(const Gadget& g, int x, int y, int w, int lineHeight, int face, int text) {
+void DrawDropButton(const Gadget& g, const detail::ComboLayout& combo, int lineHeight, int face,
+                    int text) {
   const int p = (g.dropState == 1 || g.dropState == 3) ? 1 : 0;
-  const int boxHeight = lineHeight + 4;
-  DrawBevel(x + w - 16, y + 2, kButtonWidth, boxHeight - 4, BEVEL_THIN | (p ? BEVEL_SUNKEN : 0),
-            face);
-  const int ay = (lineHeight - 14) / 2 + 2;
+  const detail::Rect& button = combo.dropButton;
+  DrawBevel(detail::PinToInt(button.x), detail::PinToInt(button.y), detail::PinToInt(button.w),
+            detail::PinToInt(button.h), BEVEL_THIN | (p ? BEVEL_SUNKEN : 0), face);
+  const int x = detail::PinToInt(combo.field.x), y = detail::PinToInt(combo.field.y);
+  const int w = detail::PinToInt(combo.field.w);
+  const int ay = (lineHeight - kRowHeight) / 2 + 2;
   for (int k = 0; k < 4; ++k) {
     detail::RowRun(y + ay + p + 5 + k, x + w + p - 13 + k, x + w + p - 7 - k, text);
   }
@@ -80,7 +79,7 @@ int DrawBoxText(const Gadget& g, int x, int y, int w, int ic, int start, int tex
     if (left >= ic + 5 && left <= w - cw - kRightReserve) {
       const int gx = x + static_cast<int>(left);
       if (sel.Holds(k)) {
-        Box(gx, y + 2, cw, kTextRow, selection);
+        Box(gx, y + 2, cw, kRowHeight, selection);
         DrawText(gx, y + 2, glyph, highlight);
       } else {
         DrawText(gx, y + 2, glyph, text);
@@ -93,36 +92,33 @@ int DrawBoxText(const Gadget& g, int x, int y, int w, int ic, int start, int tex
 }
 
 // The open list: frame, scroll bar, the selected row's bar, and the visible items.
-void DrawOpenList(const Gadget& g, int lx, int ly, int w, int lh, int ic, int lineHeight, int face,
+void DrawOpenList(const Gadget& g, const detail::RowLayout& list, int lineHeight, int face,
                   int text) {
   const int n = static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
-  const detail::ListFrame frame = detail::DrawListFrame(g, lx, ly, w, lh, face, text, n, 0, false);
+  detail::DrawListFrame(g, list, n, face, text);
   const long long top = g.topItem;
-  const auto rowOffset = [&](long long i) {
-    return detail::PinToInt((i - top - 1) * kRowHeight + 2);
-  };
   if (top < g.value && g.value <= top + g.rows) {
-    Box(lx + 2, ly + rowOffset(g.value), w - frame.margin, kRowHeight,
-        GadgetColour(g, COLOR_SELECTION));
+    detail::FillRect(list.RowRect(g.value, 0), GadgetColour(g, COLOR_SELECTION));
   }
   const int highlight = GadgetColour(g, COLOR_HIGHLIGHT);
-  const int textDy = (kRowHeight - lineHeight) / 2;
+  const int textDy = detail::RowTextDy(lineHeight);
+  const int imageX = detail::PinToInt(list.ImageX(0)), labelX = detail::PinToInt(list.LabelX(0));
   const long long first = std::max(top + 1, 1LL);
   const long long last = std::min(top + g.rows, static_cast<long long>(n));
   for (long long i = first; i <= last; ++i) {
     const GadgetItem& item = g.items[static_cast<std::size_t>(i - 1)];
-    const int r = rowOffset(i);
+    const int rowY = detail::PinToInt(list.RowTop(i));
     int colour = text;
     if (i == g.value) {
       colour = highlight;
     } else {
-      if (item.itemColors[1] != -1) {
-        Box(lx + 2, ly + r, w - frame.margin, kRowHeight, item.itemColors[1]);
-      }
+      if (item.itemColors[1] != -1) detail::FillRect(list.RowRect(i, 0), item.itemColors[1]);
       if (item.itemColors[2] != -1) colour = item.itemColors[2];
     }
-    if (ic && item.itemData != 0) DrawImage(item.itemData, lx + 4, ly + r, kImageSize, kImageSize);
-    DrawRichText(lx + ic + 4, ly + r + textDy, item.itemText, colour);
+    if (list.image && item.itemData != 0) {
+      DrawImage(item.itemData, imageX, rowY, detail::kImageSize, detail::kImageSize);
+    }
+    DrawRichText(labelX, rowY + textDy, item.itemText, colour);
   }
 }
 
@@ -132,20 +128,20 @@ void RenderComboBox(Gadget& g, int x, int y, int face, int text) {
   x = detail::PinToInt(x), y = detail::PinToInt(y);
   const int w = detail::PinToInt(g.width);
   const int lineHeight = TextHeight(" ");
-  const int boxHeight = lineHeight + 4;
-  const int ic = (g.flags & LIST_IMAGES) ? kImageColumn : 0;
+  const int boxHeight = detail::ComboFieldHeight(lineHeight);
+  const detail::ComboLayout combo =
+      detail::ComboBoxLayout(g, x, y, w, boxHeight, detail::PinToInt(detail::ComboListHeight(g)));
+  const int ic = combo.list.image;
   const int start = detail::PinToInt(static_cast<long long>(ic) - g.scrollX + kTextInset);
 
   DrawBevel(x, y, w, boxHeight, BEVEL_SUNKEN | BEVEL_NOFILL, face);
   Box(x + 2, y + 2, w - 4, boxHeight - 4, GadgetColour(g, COLOR_LIGHT));
   // A box too narrow for its button would have it drawn left of the gadget.
-  if (w >= kButtonWidth + 4) DrawDropButton(g, x, y, w, lineHeight, face, text);
+  if (w >= detail::kBarWidth + 2 * detail::kFrameInset) {
+    DrawDropButton(g, combo, lineHeight, face, text);
+  }
 
-  const int n = static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
-  const int lh = n < g.rows ? detail::PinToInt(static_cast<long long>(n) * kRowHeight + kListFrame)
-                            : detail::PinToInt(g.height);
-  const int ly = g.dropUp ? y - lh : y + boxHeight;
-  if (ListOpen(g)) DrawOpenList(g, x, ly, w, lh, ic, lineHeight, face, text);
+  if (ListOpen(g)) DrawOpenList(g, combo.list, lineHeight, face, text);
 
   SetPenColour(text);
   const bool caretShows =
@@ -155,12 +151,13 @@ void RenderComboBox(Gadget& g, int x, int y, int face, int text) {
   const int caret = DrawBoxText(g, x, y, w, ic, start, text);
   // Only inside the text area: a caret scrolled out must not mark the drop button.
   if (caretShows && caret >= ic + 5 && caret <= w - kRightReserve + 1) {
-    Line(x + caret, y + 2, 0, kTextRow, text);
+    Line(x + caret, y + 2, 0, kRowHeight, text);
   }
 
+  const int n = static_cast<int>(std::min<std::size_t>(g.items.size(), 0x7fffffff));
   if (ic && g.value >= 1 && g.value <= n) {
     const int image = g.items[static_cast<std::size_t>(g.value - 1)].itemData;
-    if (image != 0) DrawImage(image, x + 6, y + 1, kImageSize, kImageSize);
+    if (image != 0) DrawImage(image, x + 6, y + 1, detail::kImageSize, detail::kImageSize);
   }
 }
 

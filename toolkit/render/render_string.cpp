@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "services/services.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
 #include "toolkit/render/renderers.h"
@@ -25,7 +26,7 @@
 namespace bevel {
 namespace {
 
-using detail::kTextRow;
+using detail::kRowHeight;  // a text line; so high are the selection boxes and the caret bar
 
 constexpr int kTextInset = 6;    // left and right alignment keep 6 pixels from the edge
 constexpr int kFrame = 2;        // the bevel: glyphs stay inside columns 2 .. w - 3
@@ -81,7 +82,7 @@ void ForEachShownLine(const Gadget& g, const Field& f, Fn&& fn) {
       FieldLine line;
       line.text = text.substr(start, stop - start);
       line.s = static_cast<int>(std::min<std::size_t>(start, 0x7fffffff));
-      line.t = detail::PinToInt(kFrame + (n - first) * kTextRow);
+      line.t = detail::PinToInt(kFrame + (n - first) * kRowHeight);
       line.o = StartOffset(f, line.text);
       fn(line);
     }
@@ -100,7 +101,7 @@ void PlaceCaretAtPickPoint(Gadget& g, const Field& f) {
   int picked = -1;
   ForEachShownLine(g, f, [&](const FieldLine& line) {
     if (pick.y < line.t) return;
-    const bool below = pick.y >= line.t + kTextRow;
+    const bool below = pick.y >= line.t + kRowHeight;
     picked = line.s + detail::PickInLine(line.text, f.masked, line.o, pick.x, below);
   });
   if (picked >= 0) detail::AssignPickedPosition(g, picked);
@@ -131,7 +132,7 @@ void DrawLine(const Gadget& g, const Field& f, const FieldLine& line, int x, int
     if (left >= kFrame && left <= f.w - cw - kFrame) {
       const int gx = x + static_cast<int>(left);
       if (f.selection.Holds(static_cast<long long>(line.s) + k)) {
-        Box(gx, y + line.t, cw, kTextRow, f.selectionColour);
+        Box(gx, y + line.t, cw, kRowHeight, f.selectionColour);
         DrawText(gx, y + line.t, glyph, f.highlightColour);
       } else {
         DrawText(gx, y + line.t, glyph, f.textColour);
@@ -170,7 +171,7 @@ void RenderString(Gadget& g, int x, int y, int face, int text) {
   Field f;
   f.w = detail::PinToInt(g.width);
   f.h = detail::PinToInt(g.height);
-  f.visible = std::max((f.h - 4) / kTextRow, 1);
+  f.visible = detail::TextFieldLines(f.h);
   f.multi = (g.flags & STRING_MULTILINE) != 0;
   f.masked = (g.flags & STRING_PASSWORD) != 0;
   f.align = g.flags;
@@ -194,7 +195,7 @@ void RenderString(Gadget& g, int x, int y, int face, int text) {
   const bool focused = g.selectionStart > -1;
   if (focused && detail::CaretBlinkStep(g) && caret.found && caret.left >= kFrame &&
       caret.left <= f.w - kFrame - 1) {
-    Line(x + caret.left, y + caret.top, 0, kTextRow, text);
+    Line(x + caret.left, y + caret.top, 0, kRowHeight, text);
   }
 
   KeepCaretInView(g, f, caret);

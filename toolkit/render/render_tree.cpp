@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "services/services.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
@@ -23,21 +24,16 @@
 namespace bevel {
 namespace {
 
-constexpr int kIndent = 17;
-constexpr int kCheckColumn = 14;
-constexpr int kImageColumn = 16;
-constexpr int kImageSize = 14;
-// The level table serves levels 1 .. 127; deeper levels, and the unset level 0 of items added
-// without one, are drawn at the nearest level it holds.
-constexpr int kMaxLevel = 127;
+using detail::kTreeMaxLevel;
+using detail::RowLayout;
+using detail::TreeLevel;
+
+// TreeTable entries 1 .. 256 are cleared every frame; TreeLevel keeps the levels drawn within
+// 1 .. 127.
 constexpr std::size_t kTreeTableSize = 258;
 
-int LevelOf(const GadgetItem& item) {
-  return std::clamp(item.itemLevel, 1, kMaxLevel);
-}
-
 int NextLevel(const Gadget& g, std::size_t index) {
-  return index + 1 < g.items.size() ? LevelOf(g.items[index + 1]) : 0;
+  return index + 1 < g.items.size() ? TreeLevel(g.items[index + 1]) : 0;
 }
 
 // The level table with the highest level that may hold a non-zero entry, so that clearing the
@@ -77,7 +73,7 @@ RowCount CountRows(const Gadget& g, LevelTable& table) {
   int collapsed = 0;
   for (std::size_t idx = 0; idx < g.items.size(); ++idx) {
     const GadgetItem& item = g.items[idx];
-    const int level = LevelOf(item);
+    const int level = TreeLevel(item);
     if (collapsed != 0 && level <= collapsed) collapsed = 0;
     if (collapsed != 0) continue;
     ++count.rows;
@@ -93,43 +89,50 @@ RowCount CountRows(const Gadget& g, LevelTable& table) {
   return count;
 }
 
-// The parts of one visible row; (x, rowY) is the gadget's left edge and the row's top, and the
-// row's background ends `margin` pixels before the gadget's width w.
-void DrawRow(const Gadget& g, const GadgetItem& item, int i, int x, int rowY, int w, int d,
-             bool hasChildren, int margin, int face, int text) {
-  const int cc = (g.flags & LIST_CHECKBOXES) ? kCheckColumn : 0;
-  const int ic = (g.flags & LIST_IMAGES) ? kImageColumn : 0;
+// The parts of visible row r, an item of this level: selection bar, image, expand box or leaf
+// dots, check box and text.
+void DrawRow(const Gadget& g, const RowLayout& layout, const GadgetItem& item, int i, long long r,
+             int level, bool hasChildren, int face, int text) {
+  const int rowY = detail::PinToInt(layout.RowTop(r));
+  const long long indent = RowLayout::Indent(level) + layout.check;
   const bool selected = i == g.value;
   const int background = selected ? GadgetColour(g, COLOR_SELECTION) : item.itemColors[1];
-  if (selected || background != -1) {
-    Box(x + d + cc + 2, rowY, w - margin - d - cc, detail::kRowHeight, background);
+  if (selected || background != -1) detail::FillRect(layout.RowRect(r, indent), background);
+  if (layout.image && item.itemData != 0) {
+    DrawImage(item.itemData, detail::PinToInt(layout.ImageX(indent)), rowY, detail::kImageSize,
+              detail::kImageSize);
   }
-  if (ic && item.itemData != 0)
-    DrawImage(item.itemData, x + d + cc + 4, rowY, kImageSize, kImageSize);
 
-  const int bx = x + d;  // expand box and leaf dots hang to the left of the indentation
+  // The expand box, a plus while collapsed; a leaf has dots from the box's centre instead.
+  const detail::Rect box = layout.ExpandBox(level, rowY);
+  const int left = detail::PinToInt(box.x), top = detail::PinToInt(box.y);
+  const int right = left + detail::kExpandBoxSize - 1, bottom = top + detail::kExpandBoxSize - 1;
+  const int cx = left + detail::kExpandBoxSize / 2, cy = top + detail::kExpandBoxSize / 2;
   if (hasChildren) {
-    detail::RowRun(rowY + 2, bx - 10, bx - 2, text);
-    detail::RowRun(rowY + 10, bx - 10, bx - 2, text);
-    detail::ColumnRun(bx - 10, rowY + 3, rowY + 9, text);
-    detail::ColumnRun(bx - 2, rowY + 3, rowY + 9, text);
-    detail::RowRun(rowY + 6, bx - 8, bx - 4, text);
-    if ((item.itemState & ITEM_EXPANDED) == 0) detail::ColumnRun(bx - 6, rowY + 4, rowY + 8, text);
+    detail::RowRun(top, left, right, text);
+    detail::RowRun(bottom, left, right, text);
+    detail::ColumnRun(left, top + 1, bottom - 1, text);
+    detail::ColumnRun(right, top + 1, bottom - 1, text);
+    detail::RowRun(cy, left + 2, right - 2, text);
+    if ((item.itemState & ITEM_EXPANDED) == 0) detail::ColumnRun(cx, top + 2, bottom - 2, text);
   } else if ((g.flags & TREE_NO_LINES) == 0) {
-    Plot(bx - 2, rowY + 6, text);
-    Plot(bx - 4, rowY + 6, text);
-    Plot(bx - 6, rowY + 6, text);
+    Plot(right, cy, text);
+    Plot(cx + 2, cy, text);
+    Plot(cx, cy, text);
     if (i > 1) {
-      Plot(bx - 6, rowY + 4, text);
-      Plot(bx - 6, rowY + 2, text);
+      Plot(cx, cy - 2, text);
+      Plot(cx, top, text);
     }
   }
-  if (cc) detail::DrawItemCheckBox(x + d, rowY, item.itemState, face, text);
+  if (layout.check) {
+    detail::DrawItemCheckBox(detail::PinToInt(layout.frame.x + RowLayout::Indent(level)), rowY,
+                             item.itemState, face, text);
+  }
 
   const int colour = selected                   ? GadgetColour(g, COLOR_HIGHLIGHT)
                      : item.itemColors[2] != -1 ? item.itemColors[2]
                                                 : text;
-  DrawRichText(x + d + cc + ic + 4, rowY + (detail::kRowHeight - TextHeight(" ")) / 2,
+  DrawRichText(detail::PinToInt(layout.LabelX(indent)), rowY + detail::RowTextDy(TextHeight(" ")),
                item.itemText, colour);
 }
 
@@ -144,52 +147,52 @@ void DrawDotRun(int x, int y, long long yo, long long count, int h, int text) {
 }  // namespace
 
 void RenderTree(Gadget& g, int x, int y, int face, int text) {
-  ToolkitState& ts = Toolkit();
+  ToolkitState& tk = Toolkit();
   x = detail::PinToInt(x), y = detail::PinToInt(y);
   const int w = detail::PinToInt(g.width), h = detail::PinToInt(g.height);
-  if (ts.TreeTable.size() < kTreeTableSize) ts.TreeTable.assign(kTreeTableSize, 0);
-  std::fill(ts.TreeTable.begin() + 1, ts.TreeTable.begin() + 257, 0);
-  LevelTable table{ts.TreeTable};
+  if (tk.TreeTable.size() < kTreeTableSize) tk.TreeTable.assign(kTreeTableSize, 0);
+  std::fill(tk.TreeTable.begin() + 1, tk.TreeTable.begin() + 257, 0);
+  LevelTable table{tk.TreeTable};
   const RowCount count = CountRows(g, table);
-  const detail::ListFrame frame =
-      detail::DrawListFrame(g, x, y, w, h, face, text, count.rows, 0, false);
+  const RowLayout layout = detail::TreeLayout(g, {x, y, w, h}, count.rows);
+  detail::DrawListFrame(g, layout, count.rows, face, text);
 
   const bool lines = (g.flags & TREE_NO_LINES) == 0;
   const long long topItem = g.topItem;
   const long long lastVisible = topItem + g.rows;
-  const auto rowOffset = [&](long long row) {
-    return (row - topItem - 1) * detail::kRowHeight + 2;
-  };
+  const auto rowOffset = [&](long long row) { return layout.RowTop(row) - y; };
+  // The lines run down the expand boxes' centre column and across their centre row.
+  constexpr int kBoxCentre = detail::kExpandBoxSize / 2;
+  constexpr int kCentreRow = detail::kExpandBoxTop + kBoxCentre;
   // Once rows lie below the view, every entry at or above deadFrom points below it too.
-  int deadFrom = kMaxLevel + 1;
+  int deadFrom = kTreeMaxLevel + 1;
 
   // The first drawn item is never hidden, so the walk resumes outside any collapsed branch.
   int r = count.start.row, collapsed = 0;
   for (std::size_t idx = count.start.index; idx < g.items.size(); ++idx) {
     const GadgetItem& item = g.items[idx];
     const int i = static_cast<int>(std::min<std::size_t>(idx + 1, 0x7fffffff));
-    const int level = LevelOf(item);
+    const int level = TreeLevel(item);
     if (collapsed != 0 && level <= collapsed) collapsed = 0;
     if (collapsed != 0) continue;
     ++r;
     const bool hasChildren = level < NextLevel(g, idx);
-    const int d = kIndent * level;
     const long long yo = rowOffset(r);
 
     const bool visible = r > topItem && r <= lastVisible;
-    if (visible) {
-      DrawRow(g, item, i, x, detail::PinToInt(y + yo), w, d, hasChildren, frame.margin, face, text);
-    }
+    if (visible) DrawRow(g, layout, item, i, r, level, hasChildren, face, text);
     if (lines) {
-      if (2 < yo && yo < h - 9) Plot(x + d, detail::PinToInt(y + yo + 6), text);
+      const int indentX = detail::PinToInt(x + RowLayout::Indent(level));
+      const int lineX = detail::PinToInt(layout.ExpandBox(level, 0).x) + kBoxCentre;
+      if (2 < yo && yo < h - 9) Plot(indentX, detail::PinToInt(y + yo + kCentreRow), text);
       const int previous = table[level];
       if (i > 1) {
-        if (2 < yo && yo < h - 3) Plot(x + d - 6, detail::PinToInt(y + yo), text);
+        if (2 < yo && yo < h - 3) Plot(lineX, detail::PinToInt(y + yo), text);
         if (previous != 0) {
           // Down to the previous item's dots, or to the bottom of its expand box.
           const int extra = previous > 0 ? 2 : 0;
           const long long runLength = (r - std::abs(previous) - 1LL) * 7 + extra + 3;
-          DrawDotRun(x + d - 6, y, yo, runLength, h, text);
+          DrawDotRun(lineX, y, yo, runLength, h, text);
         }
       }
     }

@@ -11,9 +11,6 @@
 
 namespace bevel::detail {
 
-// Text rows of the fields are 14 pixels; so are the selection boxes and the caret bar.
-inline constexpr int kTextRow = 14;
-
 // One frame of the caret blink, for a field that can show a caret (it has the focus): true when
 // the caret shows in this frame. Advances blinkPhase / blinkPhase2, which the editor and the
 // focus handling reload so that the caret shows at once. The counters are full ints: at frame

@@ -16,7 +16,7 @@
 #include <array>
 
 #include "services/services.h"
-#include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/gadgets/list_layout.h"
 #include "toolkit/model/colours.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/keys.h"
@@ -107,10 +107,10 @@ int LineCount(std::string_view text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
 
-// Fully visible lines of a multi-line field; at least one, as the renderer always shows one
-// (a field under 18 pixels would otherwise scroll its caret line out of view).
+// Fully visible lines of a multi-line field, as the renderer shows them (at least one: a field
+// under 18 pixels would otherwise scroll its caret line out of view).
 int VisibleLines(const Gadget& field) {
-  return std::max(1, (field.height - kListFrame) / kRowHeight);
+  return TextFieldLines(field.height);
 }
 
 //-----------------------------------------------------------------------------
@@ -381,7 +381,7 @@ int TextAreaWidth(const Gadget& field) {
   int area = field.width - 9;
   if (field.type == GADGET_COMBOBOX) {
     area -= 15;  // the drop button
-    if (field.flags & LIST_IMAGES) area -= 16;
+    if (field.flags & LIST_IMAGES) area -= kImageColumn;
   }
   return std::max(area, 0);
 }
