@@ -14,7 +14,9 @@ for n in $(seq 91 140); do
   if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
 done
 [ -n "$display" ] || { echo "no free display number"; exit 1; }
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
+# -noreset: an X server resets when its last client leaves, and refuses connections while it
+# does; the readiness probe below is such a client.
+Xvfb "$display" -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 probe_pid=""
 cleanup() {

@@ -136,8 +136,11 @@ bool StartServer(Server& server, const fs::path& dir) {
   for (int n = 90; n < 160; ++n) {
     const std::string num = std::to_string(n);
     if (fs::exists("/tmp/.X11-unix/X" + num) || fs::exists("/tmp/.X" + num + "-lock")) continue;
-    server.pid = Spawn({"Xvfb", ":" + num, "-screen", "0", "640x480x24", "-nolisten", "tcp"}, dir,
-                       dir / "xvfb.out", dir / "xvfb.err");
+    // -noreset: an X server resets when its last client leaves and refuses connections while
+    // it does; the readiness check is such a client.
+    server.pid =
+        Spawn({"Xvfb", ":" + num, "-noreset", "-screen", "0", "640x480x24", "-nolisten", "tcp"},
+              dir, dir / "xvfb.out", dir / "xvfb.err");
     for (int waited = 0; waited < 10000; waited += 50) {
       int status = 0;
       if (waitpid(server.pid, &status, WNOHANG) == server.pid) {

@@ -9,6 +9,7 @@
 
 #include "tests/support/toolkit_screen.h"
 #include "toolkit/gadgets/list_layout.h"
+#include "toolkit/render/draw_helpers.h"
 
 namespace bevel {
 namespace {
@@ -137,6 +138,38 @@ TEST_F(ListLayoutFrames, TheWheelScrollsATreeByTheRowsItDraws) {
   headless::AddWheel(-1);
   Frame();
   EXPECT_EQ(detail::FindGadget(1)->topItem, 1) << "four rows drawn, three shown";
+}
+
+// A press on the thumb as drawn grabs it, from its first to its last pixel row; the row above
+// it pages up and the row below pages down.
+TEST_F(ListLayoutFrames, APressOnTheDrawnThumbGrabsIt) {
+  ASSERT_NE(CreateColumnList(1, kX, kY, kW, 5, "Name", 0), 0);
+  for (int i = 0; i < 20; ++i) AddGadgetItem(1, -1, "i");
+  Gadget& list = *detail::FindGadget(1);
+  const int barX = kX + kW - 16 + 7, trackTop = kY + 16, trackEnd = kY + list.height - 16;
+  const int trackColour = ShadeColour(SHADE_TRACK, 0xC0C0C0);
+  list.topItem = 3;
+  Frame();
+  int first = -1, last = -1;
+  for (int y = trackTop; y < trackEnd; ++y) {
+    if (headless::ShownPixel(barX, y) == trackColour) continue;
+    if (first < 0) first = y;
+    last = y;
+  }
+  ASSERT_GT(first, trackTop) << "the thumb lies inside the track";
+  const struct {
+    int y, state, topItem;
+  } presses[] = {{first, 4, 3}, {last, 4, 3}, {first - 1, 0, 0}, {last + 1, 0, 7}};
+  for (const auto& p : presses) {
+    list.topItem = 3;
+    headless::SetMouse(barX, p.y);
+    headless::SetButton(1, true);
+    Frame();
+    EXPECT_EQ(list.state, p.state) << "row " << p.y - first << " of the thumb";
+    EXPECT_EQ(list.topItem, p.topItem) << "row " << p.y - first << " of the thumb";
+    headless::SetButton(1, false);
+    Frame();
+  }
 }
 
 // The Calendar draws nothing yet: its day cells are those of the layout, which the press must

@@ -39,12 +39,13 @@ int ListScrollBarPress(Gadget& g, const FrameInput& in, const RowLayout& layout,
     return 3;
   }
   const Span track = bar.track.Rows();
-  if (g.state != 4 && my >= track.lo && my < bar.thumbTop) {
+  const Rect thumb = layout.Thumb(bar, itemCount);
+  if (g.state != 4 && my >= track.lo && my < thumb.y) {
     StepTo(g, g.topItem, g.topItem <= rows - 2 ? 0 : g.topItem - rows + 1);
     g.repeatDelay = PageRepeat();
     return g.state;
   }
-  if (g.state != 4 && my >= bar.thumbTop + bar.thumbLength && my < track.hi) {
+  if (g.state != 4 && my >= thumb.Bottom() && my < track.hi) {
     StepTo(g, g.topItem, std::max(0LL, std::min<long long>(g.topItem + rows - 1, n - rows)));
     g.repeatDelay = PageRepeat();
     return g.state;

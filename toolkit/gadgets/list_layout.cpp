@@ -1,6 +1,7 @@
 // Where the parts of the list-like gadgets lie on the screen.
 #include "toolkit/gadgets/list_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bevel::detail {
@@ -31,6 +32,20 @@ ListBar RowLayout::Bar(long long n) const {
                         ? std::ceil(static_cast<double>(rows) / count * trackRows * kRowHeight)
                         : static_cast<double>(bar.track.h);
   return bar;
+}
+
+Rect RowLayout::Thumb(const ListBar& bar, long long n) const {
+  const long long track = bar.track.h;
+  if (track <= 0) return {bar.track.x, bar.track.y, kBarWidth, 0};
+  // Far-off values (records set up by hand) are held where the clamps below still see them.
+  constexpr double kFar = 1e15;
+  const double exact = n > rows ? bar.thumbTop : static_cast<double>(bar.track.y);
+  long long top = static_cast<long long>(std::nearbyint(std::clamp(exact, -kFar, kFar)));
+  long long thumb = static_cast<long long>(std::clamp(bar.thumbLength, 0.0, kFar));
+  if (top + thumb > bar.down.y) --thumb;
+  thumb = std::clamp(thumb, std::min<long long>(kMinThumb, track), track);
+  top = std::clamp(top, bar.track.y, bar.track.y + track - thumb);
+  return {bar.track.x, top, kBarWidth, thumb};
 }
 
 namespace {

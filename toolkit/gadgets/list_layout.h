@@ -69,6 +69,8 @@ inline constexpr int kBarInset = kBarWidth + kFrameInset;
 // Columns the rows leave free at the right: the frame, and with the bar the bar too.
 inline constexpr int kMarginNoBar = 2 * kFrameInset;
 inline constexpr int kMarginWithBar = kBarWidth + 2 * kFrameInset;
+// The thumb keeps at least this many pixels, however long the list.
+inline constexpr int kMinThumb = 4;
 
 // ComboBox: the field is the gadget font's line height plus this; its drop button sits where
 // the open list's scroll bar does. A pick in the open list needs the row to start at least this
@@ -131,8 +133,8 @@ inline Rect FieldWithDropDown(const Rect& field, const Rect& dropDown, bool up) 
 // [SECTION] Framed rows: lists, trees and the combo box list
 //-----------------------------------------------------------------------------
 
-// The built-in scroll bar of a framed list of n rows. The press uses the thumb's exact top;
-// the drawing rounds it, and keeps the thumb at the track's top while every row fits.
+// The built-in scroll bar of a framed list of n rows. The thumb's exact top maps drags to rows;
+// the thumb as drawn (RowLayout::Thumb) is what a press grabs.
 struct ListBar {
   Rect up, down, track;
   Span pressColumns;       // the bar and the frame column right of it
@@ -212,6 +214,10 @@ struct RowLayout {
 
   // The scroll bar for n rows in all (drawn only when scrollBar).
   ListBar Bar(long long n) const;
+  // The thumb as drawn, and as a press finds it: the exact top rounded (the track's top while
+  // every row fits), kept on the track and at least a few pixels long, so that the position of
+  // a very long list stays visible.
+  Rect Thumb(const ListBar& bar, long long n) const;
 };
 
 // The text of a row, vertically centred in its 14 pixels.

@@ -63,22 +63,8 @@ void DrawListFrame(const Gadget& g, const RowLayout& layout, long long itemCount
   FillRect(layout.RowsArea(), GadgetColour(g, COLOR_LIGHT));
   if (!layout.scrollBar) return;
 
-  // The thumb at its exact top rounded; while every row fits, at the track's top.
-  const int track = PinToInt(bar.track.h);
-  if (track > 0) {
-    const int trackTop = PinToInt(bar.track.y);
-    const double exact = itemCount > layout.rows ? bar.thumbTop : static_cast<double>(bar.track.y);
-    int top = PinToInt(std::nearbyint(exact));
-    int thumb = PinToInt(bar.thumbLength);
-    if (static_cast<long long>(top) + thumb > bar.down.y) --thumb;
-    // A topItem or rows that do not fit the items (records set up by hand) would put the thumb
-    // off the track; keep it on the track instead. Fitting values never move here.
-    // Very long lists would shrink the thumb to nothing (and drop its last pixel on the last
-    // page): it keeps a few pixels so the position stays visible.
-    thumb = std::clamp(thumb, std::min(4, track), track);
-    top = std::clamp(top, trackTop, trackTop + track - thumb);
-    drawButton({bar.track.x, top, kBarWidth, thumb}, g.state == 4);
-  }
+  const Rect thumb = layout.Thumb(bar, itemCount);
+  if (thumb.h > 0) drawButton(thumb, g.state == 4);
 
   // Arrows: up rows of 1, 3, 5, 7 pixels, down rows of 7, 5, 3, 1, moved one pixel right and
   // down while pressed.
