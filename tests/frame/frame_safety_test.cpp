@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/toolkit_screen.h"
+#include "tests/support/frame_fixture.h"
 
 namespace bevel {
 namespace {
@@ -12,22 +12,8 @@ namespace {
 // Window 1's content starts here (border 2, title bar 20).
 constexpr int kWindowX = 10, kWindowY = 10, kOx = kWindowX + 2, kOy = kWindowY + 2 + 20;
 
-class FrameSafety : public testing::ToolkitScreen {
+class FrameSafety : public testing::FrameFixture {
  protected:
-  void SetUp() override {
-    ToolkitScreen::SetUp();
-    headless::SetFrameAdvance(20);
-    SetScreenSize(kWidth, kHeight, -1);
-  }
-  static int Frame() {
-    ClearScreen(0x808080);
-    const int event = GadgetEvent();
-    ShowFrame();
-    return event;
-  }
-  static void Frames(int n) {
-    for (int i = 0; i < n; ++i) Frame();
-  }
   static void OpenLive(int number, std::string_view title) {
     ASSERT_EQ(OpenWindowEx(number, kWindowX, kWindowY, 150, 100, title, 0), number);
   }

@@ -2,31 +2,14 @@
 // clamp, overlapping gadgets, handlers and frame timing.
 #include <vector>
 
-#include "tests/support/toolkit_screen.h"
+#include "tests/support/frame_fixture.h"
 
 namespace bevel {
 namespace {
 
-class Frames : public testing::ToolkitScreen {
+class Frames : public testing::FrameFixture {
  protected:
   static int OuterWidthOf(int window) { return WindowOuterWidth(window); }
-  void SetUp() override {
-    ToolkitScreen::SetUp();
-    headless::SetFrameAdvance(20);  // 50 frames per second: FramesPerTenth 5
-    SetScreenSize(kWidth, kHeight, -1);
-  }
-  // One frame as a host runs it.
-  int Frame() {
-    ClearScreen(0x808080);
-    const int event = GadgetEvent();
-    ShowFrame();
-    return event;
-  }
-  void Press(int x, int y, int button = 1) {
-    headless::SetMouse(x, y);
-    headless::SetButton(button, true);
-  }
-  void Release(int button = 1) { headless::SetButton(button, false); }
 };
 
 TEST_F(Frames, AClickReportsTheButtonOnceOnRelease) {

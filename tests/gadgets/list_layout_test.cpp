@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/toolkit_screen.h"
+#include "tests/support/frame_fixture.h"
 #include "toolkit/gadgets/list_layout.h"
 #include "toolkit/render/draw_helpers.h"
 
@@ -21,26 +21,7 @@ int RowColour(int item) {
   return 0x20A040 + item * 0x000203;
 }
 
-class ListLayoutFrames : public testing::ToolkitScreen {
- protected:
-  void SetUp() override {
-    ToolkitScreen::SetUp();
-    headless::SetFrameAdvance(20);
-    SetScreenSize(kWidth, kHeight, -1);
-  }
-  static void Frame() {
-    ClearScreen(0x808080);
-    GadgetEvent();
-    ShowFrame();
-  }
-  static void Click(int x, int y) {
-    headless::SetMouse(x, y);
-    headless::SetButton(1, true);
-    Frame();
-    headless::SetButton(1, false);
-    Frame();
-  }
-};
+class ListLayoutFrames : public testing::FrameFixture {};
 
 struct ListCase {
   const char* name;

@@ -6,6 +6,7 @@
 
 #include "services/headless.h"
 #include "tests/render/render_probe.h"
+#include "tests/support/frame_fixture.h"
 #include "toolkit/text/key_mapping.h"
 
 namespace bevel {
@@ -288,19 +289,7 @@ TEST_F(Strings, BadRecordsAndHugeTexts) {
 
 // Whole frames: press handling and the editor leave the point, the renderer of the same frame
 // places the caret.
-class StringFrames : public testing::ToolkitScreen {
- protected:
-  void SetUp() override {
-    ToolkitScreen::SetUp();
-    headless::SetFrameAdvance(20);
-    SetScreenSize(kWidth, kHeight, -1);
-  }
-  static void Frame() {
-    ClearScreen(0x808080);
-    GadgetEvent();
-    ShowFrame();
-  }
-};
+class StringFrames : public testing::FrameFixture {};
 
 TEST_F(StringFrames, ClickPlacesTheCaretDragSelectsAndUpKeepsTheColumn) {
   ASSERT_NE(CreateString(1, kX, kY, 100, 46, "abcdef\nabcdef", -1, STRING_MULTILINE), 0);
