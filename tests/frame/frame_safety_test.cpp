@@ -219,5 +219,54 @@ TEST_F(FrameSafety, StaleHandlesNameNothing) {
   EXPECT_NE(GadgetRecord(11), handle) << "a new record gets a new handle";
 }
 
+// A requester closes its window and opens the next one under the same number within one frame
+// of the host: the number serves again at once, and only the new window's gadgets are live.
+TEST_F(FrameSafety, NumbersClosedMidFrameServeAgainAtOnce) {
+  OpenLive(1, "W");
+  CreateButton(11, 5, 5, 60, 20, "A");
+  Frames(2);
+  Gadget* old = nullptr;
+  SetEventCallback([&](Gadget* gadget, int kind, std::intptr_t) {
+    if (RecordNumber(gadget) != 11 || kind != EVENT_CLICK) return 1;
+    EXPECT_EQ(OpenWindowEx(-1, 0, 0, 80, 40, "R", WINDOW_INTERNAL), -1);
+    EXPECT_EQ(CreateButton(-1, 0, 0, 40, 20, "Alt", GADGET_INTERNAL), -1);
+    old = GadgetRecord(-1);
+    CloseWindow(-1);
+    EXPECT_EQ(OpenWindowEx(-1, 0, 0, 80, 40, "R", WINDOW_INTERNAL), -1);
+    EXPECT_EQ(CreateButton(-1, 0, 0, 40, 20, "Neu", GADGET_INTERNAL), -1);
+    return 1;
+  });
+  Click(kOx + 10, kOy + 10);
+  ASSERT_NE(old, nullptr);
+  EXPECT_EQ(WindowExists(-1), 1);
+  EXPECT_EQ(GetGadgetText(-1), "Neu");
+  EXPECT_EQ(RecordNumber(old), 0);
+  Frames(3);
+  EXPECT_EQ(CurrentGadgetListOwner(), -1) << "the new window activates";
+}
+
+// A double click on a list whose handler runs frames of its own: the activation belongs to the
+// frame that saw the double click, and the nested frames do not clear it.
+TEST_F(FrameSafety, NestedFramesKeepTheOuterFramesActivation) {
+  CreateColumnList(11, 10, 10, 120, 4, "T", 0);
+  for (int i = 0; i < 4; ++i) AddGadgetItem(11, -1, "row");
+  Frames(2);
+  int selects = 0, nested = 0;
+  SetEventCallback([&](Gadget* gadget, int kind, std::intptr_t) {
+    if (RecordNumber(gadget) != 11 || kind != EVENT_SELECT || ++selects != 2) return 1;
+    for (; nested < 5; ++nested) Frame();
+    return 1;
+  });
+  const int rowY = 10 + 14 + 2 + 5;
+  Click(40, rowY);
+  Press(40, rowY);  // the second press at the same pixel: a double click
+  EXPECT_EQ(Frame(), 11);
+  EXPECT_EQ(GadgetActivated(11), 1) << "the frame of the double click";
+  EXPECT_EQ(nested, 5);
+  Release();
+  Frame();
+  EXPECT_EQ(GadgetActivated(11), 0) << "only in its frame";
+}
+
 }  // namespace
 }  // namespace bevel
