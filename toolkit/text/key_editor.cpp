@@ -139,7 +139,7 @@ bool StillEditable(Editor& e) {
   return !e.gone;
 }
 
-// Offers a command to the handlers (kind 10, character 0).
+// Offers a command to the handlers (EVENT_KEY, character 0).
 bool Offer(Editor& e, int key) {
   e.key = key;
   const bool allowed = AnnounceKey(e.window, e.field, 0, key) != 0;

@@ -30,11 +30,11 @@ struct KeyChar {
 // Does not notify handlers.
 KeyChar MapKeys(int flags, std::string_view text, int selectionStart, int cursor, int& altCode);
 
-// Asks the handlers (event kind 10, with a KeyInfo) whether a key may act on the field.
+// Asks the handlers (EVENT_KEY, with a KeyInfo) whether a key may act on the field.
 // 1 allowed, 0 vetoed.
 int AnnounceKey(const ScreenWindow* window, Gadget& field, int character, int keyCode);
 
-// MapKeys on the field's selection and Alt-code accumulator, then the kind 10 veto: a vetoed
+// MapKeys on the field's selection and Alt-code accumulator, then the EVENT_KEY veto: a vetoed
 // character becomes "" but its key code stays, so the auto-repeat still starts.
 KeyChar ReadKeyChar(const ScreenWindow* window, Gadget& field, std::string_view text, int flags);
 
