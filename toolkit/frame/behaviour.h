@@ -149,6 +149,12 @@ void TakeTextFocus(Gadget& g, const FrameInput& in);
 // reported, the key auto-repeat waits, else the keyboard editor runs once.
 void UpdateTextField(Gadget& field);
 
+// The key auto-repeat of a focused field (String, ComboBox with a cursor, Date). While the wait
+// after an edit runs, KeyRepeatWaits counts it down and is true (nothing else happens in that
+// frame); StartKeyRepeat starts it after the editor acted on keyCode and reports the field.
+bool KeyRepeatWaits(Gadget& field);
+void StartKeyRepeat(Gadget& field, int keyCode);
+
 // The month calendar of a Calendar gadget, or the open drop-down of a Date gadget, occupying
 // the screen rectangle `area`; the 197 x 154 face is centred in it. Picks a day cell
 // (pickX, pickY and state 10, taken on release), jumps to today, or steps the month or the

@@ -53,9 +53,9 @@ ComboLayout Layout(const Gadget& g, const FrameInput& in) {
   return ComboBoxLayout(g, box.x, box.y, box.w, FieldHeight(g), ComboListHeight(g));
 }
 
-// Closes the list at once (an open list, or one about to close, is reported closed; one only
-// about to open, 5, is just dropped).
-void CloseListNow(Gadget& g) {
+// Closes the list (an open list, or one about to close, is reported closed; one only about to
+// open, 5, is just dropped).
+void CloseList(Gadget& g) {
   ToolkitState& tk = Toolkit();
   const bool open = g.dropState >= 2 && g.dropState != 5;
   if (open && tk.OpenPopupIndex == g.listIndex) tk.OpenPopupIndex = -1;
@@ -72,13 +72,6 @@ void Open(Gadget& g) {
   } else {
     g.dropState = 0;
   }
-}
-
-void Close(Gadget& g) {
-  g.dropState = 0;
-  g.dropClose = 0;
-  Toolkit().OpenPopupIndex = -1;
-  Ask(g, EVENT_DROP_CLOSED);
 }
 
 // Typing search of an editable box about to open: the first item whose display text starts
@@ -148,7 +141,7 @@ void PressComboBox(Gadget& g, const FrameInput& in) {
       }
     } else if (g.flags & COMBO_EDITABLE) {
       if (g.dropState != 1 && g.dropState != 3) {
-        CloseListNow(g);
+        CloseList(g);
         TakeTextFocus(g, in);
       }
     } else if (g.dropState == 2) {
@@ -203,7 +196,7 @@ void UpdateComboBox(Gadget& g, const FrameInput& in) {
       break;
     case 3:
     case 6:
-      Close(g);
+      CloseList(g);
       break;
     default:
       break;
@@ -222,7 +215,7 @@ void UpdateComboBox(Gadget& g, const FrameInput& in) {
     g.text = picked ? DisplayText(g.items[static_cast<std::size_t>(g.value - 1)].itemText)
                     : std::string();
     SetEvent(g);
-    Close(g);
+    CloseList(g);
   }
 }
 

@@ -52,26 +52,12 @@ void ToggleCheckBox(Gadget& g) {
 // key acted, the next edit waits 200 ms, then about 33 ms while the same key stays held;
 // releasing the key ends the wait at once.
 void EditFocusedPart(Gadget& g) {
-  ToolkitState& tk = Toolkit();
-  if (g.repeatDelay >= 1) {
-    if (g.lastKey <= 0 || KeyPushed(g.lastKey) == 0) {
-      g.lastKey = 0;
-      g.repeatDelay = 1;
-    }
-    --g.repeatDelay;
-    return;
-  }
-  if (g.disabled != 0) return;
+  if (KeyRepeatWaits(g) || g.disabled != 0) return;
   // The editor changes the date parts of the record itself; the text it returns is not the
   // Date's.
-  const KeyEdit edit = KeyEditor(tk.WindowList.Find(g.window), g, g.text, g.flags, g.maximum);
-  if (!edit.Handled()) return;
-  int wait = 2 * tk.FramesPerTenth;
-  if (edit.keyCode != 0 && edit.keyCode == g.lastKey && KeyPushed(edit.keyCode) != 0) wait /= 6;
-  g.repeatDelay = wait;
-  g.lastKey = edit.keyCode;
-  tk.LastEditKey = 0;
-  SetEvent(g);
+  const KeyEdit edit =
+      KeyEditor(Toolkit().WindowList.Find(g.window), g, g.text, g.flags, g.maximum);
+  if (edit.Handled()) StartKeyRepeat(g, edit.keyCode);
 }
 
 void CalendarDropDown(Gadget& g) {
@@ -89,9 +75,7 @@ void CalendarDropDown(Gadget& g) {
     g.state = 0;
     Ask(g, EVENT_FOCUS_LOST);
   } else if (g.dropState == 3) {
-    g.dropState = 0;
-    tk.OpenPopupIndex = -1;
-    Ask(g, EVENT_DROP_CLOSED);
+    CloseDateCalendar(g);
   }
 }
 

@@ -62,29 +62,34 @@ void UpdateTextField(Gadget& field) {
     Ask(field, EVENT_CLICK);  // a click placed the cursor
     field.state = 1;
   }
-  // The repeat wait; releasing the key that started it ends it at the next frame.
-  if (field.repeatDelay >= 1) {
-    if (KeyPushed(field.lastKey) == 0) {
-      field.lastKey = 0;
-      field.repeatDelay = 1;
-    }
-    --field.repeatDelay;
-    return;
-  }
-  if (field.disabled != 0) return;
+  if (KeyRepeatWaits(field) || field.disabled != 0) return;
 
   KeyEdit edit =
       KeyEditor(tk.WindowList.Find(field.window), field, field.text, field.flags, field.maximum);
   field.text = std::move(edit.text);
   if (!edit.Handled()) return;
+  StartKeyRepeat(field, edit.keyCode);
+  ShowCaret(field);
+}
+
+bool KeyRepeatWaits(Gadget& field) {
+  if (field.repeatDelay < 1) return false;
+  // Releasing the key that started the wait ends it at the next frame.
+  if (field.lastKey <= 0 || KeyPushed(field.lastKey) == 0) {
+    field.lastKey = 0;
+    field.repeatDelay = 1;
+  }
+  --field.repeatDelay;
+  return true;
+}
+
+void StartKeyRepeat(Gadget& field, int keyCode) {
+  ToolkitState& tk = Toolkit();
   // 200 ms before the first repeat, then about 33 ms while the same key stays held.
   int wait = 2 * tk.FramesPerTenth;
-  if (edit.keyCode != 0 && edit.keyCode == field.lastKey && KeyPushed(edit.keyCode) != 0) {
-    wait /= 6;
-  }
+  if (keyCode != 0 && keyCode == field.lastKey && KeyPushed(keyCode) != 0) wait /= 6;
   field.repeatDelay = wait;
-  ShowCaret(field);
-  field.lastKey = edit.keyCode;
+  field.lastKey = keyCode;
   tk.LastEditKey = 0;
   SetEvent(field);
 }
