@@ -171,4 +171,16 @@ std::string FormatDate(std::string_view mask, int date) {
   return out;
 }
 
+std::string_view MonthName(int month) {
+  static constexpr std::string_view kMonths[] = {"Januar",    "Februar", "M\xE4rz",  "April",
+                                                 "Mai",       "Juni",    "Juli",     "August",
+                                                 "September", "Oktober", "November", "Dezember"};
+  return month >= 1 && month <= 12 ? kMonths[month - 1] : std::string_view{};
+}
+
+std::string_view WeekdayAbbreviation(int weekday) {
+  static constexpr std::string_view kDays[] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+  return weekday >= 0 && weekday <= 6 ? kDays[weekday] : std::string_view{};
+}
+
 }  // namespace bevel

@@ -234,6 +234,10 @@ int DateAddDays(int date, int days);
 // Replaces "%yyyy", "%yy", "%mm", "%dd", "%hh", "%ii", "%ss" (letters in either case) by the
 // zero-padded fields; any other "%" stays as it is.
 std::string FormatDate(std::string_view mask, int date);
+// The German names the calendar shows, in Windows-1252: the full month name (1 = "Januar") and
+// the two-letter weekday abbreviation (0 = "So" for Sunday .. 6 = "Sa"); "" out of range.
+std::string_view MonthName(int month);
+std::string_view WeekdayAbbreviation(int weekday);
 
 // ---------------------------------------------------------------------------------------------
 // Directories and files. Paths use "/"; texts are Windows-1252 and converted to the file

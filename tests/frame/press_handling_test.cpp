@@ -470,23 +470,32 @@ TEST_F(DatePress, CalendarDayGridTodayLineAndLimits) {
   EXPECT_EQ(Toolkit().EventGadget, 1);
 }
 
-TEST_F(DatePress, YearSpinActsOnlyOnceTheYearFieldIsActive) {
+TEST_F(DatePress, YearSpinStepsOnTheFirstPressAndItsOuterRowsAreDead) {
   ASSERT_NE(CreateCalendar(1, 0, 0, 201, 158, Day(2026, 5, 5)), 0);
-  const FrameInput spinUp = Left(2 + 155, 2 + 8);
-  detail::PressCalendar(R(1), spinUp);  // not drawn yet: a press on the year field
-  EXPECT_EQ(R(1).state, 15);
-  EXPECT_EQ(R(1).date.year, 2026);
-  detail::PressCalendar(R(1), spinUp);
-  EXPECT_EQ(R(1).state, 16);
-  EXPECT_EQ(R(1).date.year, 2027);
-  ASSERT_EQ(SetDateLimits(1, 0, Day(2027, 12, 31)), 1);
+  // Face corner (2, 2): the spin is cx + 150 .. 164, up rows cy + 6 .. 14, down cy + 15 .. 23,
+  // but only the header rows cy + 7 .. 21 take presses.
+  const struct {
+    int dy, state, year;
+  } presses[] = {
+      {8, 16, 2027},   // year field not active before: the spin steps at once
+      {7, 16, 2028},   // the top header row
+      {6, 0, 2028},    // the spin's top row lies above the header
+      {15, 17, 2027},  // the lower half
+      {21, 17, 2026},  // the last header row
+      {22, 0, 2026},   // the spin's lower rows lie below it
+      {23, 0, 2026},
+  };
+  for (const auto& p : presses) {
+    R(1).state = 0;
+    R(1).repeatDelay = 0;
+    detail::PressCalendar(R(1), Left(2 + 155, 2 + p.dy));
+    EXPECT_EQ(R(1).state, p.state) << "row cy + " << p.dy;
+    EXPECT_EQ(R(1).date.year, p.year) << "row cy + " << p.dy;
+  }
+  ASSERT_EQ(SetDateLimits(1, 0, Day(2026, 12, 31)), 1);
   R(1).repeatDelay = 0;
-  detail::PressCalendar(R(1), spinUp);
-  EXPECT_EQ(R(1).date.year, 2027) << "the upper limit";
-  R(1).repeatDelay = 0;
-  detail::PressCalendar(R(1), Left(2 + 155, 2 + 18));
-  EXPECT_EQ(R(1).state, 17);
-  EXPECT_EQ(R(1).date.year, 2026);
+  detail::PressCalendar(R(1), Left(2 + 155, 2 + 8));
+  EXPECT_EQ(R(1).date.year, 2026) << "the upper limit";
   detail::PressCalendar(R(1), Left(2 + 60, 2 + 35));  // weekday names: nothing there
   EXPECT_EQ(R(1).state, 0);
 }

@@ -153,8 +153,8 @@ TEST_F(ListLayoutFrames, APressOnTheDrawnThumbGrabsIt) {
   }
 }
 
-// The Calendar draws nothing yet: its day cells are those of the layout, which the press must
-// pick at every corner, and not one pixel outside.
+// A Calendar's day cells take presses from one column right of where they are drawn: the
+// press must pick them at every corner of the layout's cell, and not one pixel outside.
 TEST_F(ListLayoutFrames, CalendarDayCellsArePickedAtTheirCornersOnly) {
   ASSERT_NE(CreateCalendar(1, 0, 0, 205, 160, MakeDate(2026, 2, 5, 0, 0, 0)), 0);  // face at (4, 3)
   Frame();

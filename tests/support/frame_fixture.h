@@ -11,7 +11,7 @@ class FrameFixture : public ToolkitScreen {
   void SetUp() override {
     ToolkitScreen::SetUp();
     headless::SetFrameAdvance(20);
-    SetScreenSize(kWidth, kHeight, -1);
+    SetScreenSize(ScreenWidth(), ScreenHeight(), -1);
   }
   // One frame; returns what GadgetEvent reported.
   static int Frame() {

@@ -169,10 +169,4 @@ void SettleCalendar(Gadget& g);
 // (date.cpp)
 void CloseDateCalendar(Gadget& g);
 
-// Steps the selected part (dateField / dateFieldType) of a Date by d = +1 or -1 without
-// wrapping, clamps the date into its ranges and limits, and rewrites that part's text in
-// extraText with leading zeros. Nothing happens while no part is selected or no date is held.
-// (date.cpp)
-void StepDatePart(Gadget& g, int d);
-
 }  // namespace bevel::detail

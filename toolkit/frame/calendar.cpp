@@ -3,13 +3,16 @@
 // Calendar face (197 x 154, centred in its rectangle; cx, cy its corner; the parts are those of
 // CalendarFace in toolkit/gadgets/list_layout.h):
 //   cy + 7 .. 21     header: month back cx + 7 .. 27, year field cx + 99 .. 168 (its spin
-//                    cx + 150 .. 164: up cy + 6 .. 14, down cy + 15 .. 23), month forward
-//                    cx + 169 .. 189
+//                    cx + 150 .. 164: up cy + 7 .. 14, down cy + 15 .. 21; the spin's drawn
+//                    rows cy + 6, 22 and 23 lie outside the header and take nothing), month
+//                    forward cx + 169 .. 189
 //   cy + 45 .. 134   day grid, 7 x 6 cells of 28 x 15 from cx + 1
 //   cy + 135 ..      the "today" line
 //
 // States left for the release: 10 a day cell held (pickX column, pickY row), 12 / 13 month back
-// / forward held, 15 the year field active, 16 / 17 its spin up / down held.
+// / forward held, 15 the year field active, 16 / 17 its spin up / down held. A press on the
+// spin steps the year at once, also when the year field was not active before. The release of
+// a day cell (state 11) takes that day.
 #include <algorithm>
 
 #include "services/services.h"
@@ -61,9 +64,7 @@ int HeaderPress(Gadget& g, const FrameInput& in, const CalendarFace& face) {
     state = 13;
   } else if (face.YearField().Columns().Holds(mx)) {
     state = 15;
-    // The spin is drawn only while the year field is active (15 or more); before that its
-    // place is plain year field.
-    if (face.YearUp().Columns().Holds(mx) && g.state >= 15) {
+    if (face.YearUp().Columns().Holds(mx)) {
       if (face.YearUp().Rows().Holds(my)) {
         d = 1;
         state = 16;
@@ -103,6 +104,29 @@ int HeaderPress(Gadget& g, const FrameInput& in, const CalendarFace& face) {
   return state;
 }
 
+// The day cell of the release (pickX column, pickY row of the sheet) becomes the date; a Date
+// gets a date set and closes its calendar.
+void TakePickedDay(Gadget& g) {
+  g.state = 0;
+  if (g.pickX < 0 || g.pickX >= kDayColumns || g.pickY < 0 || g.pickY >= kDayRows ||
+      g.date.year < kFirstYear || g.date.year > kLastYear) {
+    return;
+  }
+  const DateParts first{g.date.year, std::clamp(g.date.month, 1, 12), 1, 0, 0};
+  const int cell = kDayColumns * g.pickY + g.pickX;
+  const int day = DateAddDays(JoinDate(first), cell - MonthSheetOffset(first));
+  g.date.year = DateYear(day);
+  g.date.month = DateMonth(day);
+  g.date.day = DateDay(day);
+  ClampDateParts(g.date);
+  ApplyDateLimits(g);
+  if (g.type == GADGET_DATE) {
+    g.dateSet = 1;
+    g.pickX = 0;
+    CloseDateCalendar(g);
+  }
+}
+
 }  // namespace
 
 int CalendarPress(Gadget& g, const FrameInput& in, const Rect& area) {
@@ -132,16 +156,19 @@ int CalendarPress(Gadget& g, const FrameInput& in, const Rect& area) {
     }
     return 0;
   }
-  const bool header =
-      face.HeaderRows().Holds(my) || face.YearUp().Holds(mx, my) || face.YearDown().Holds(mx, my);
-  return header ? HeaderPress(g, in, face) : 0;
+  return face.HeaderRows().Holds(my) ? HeaderPress(g, in, face) : 0;
 }
 
 void SettleCalendar(Gadget& g) {
   if (g.state == 10) {
     g.state = 11;
     SetEvent(g);
-  } else if (g.state >= 12 && g.state <= 14) {
+    Ask(g, EVENT_CLICK);
+    if (!g.dead && g.state == 11)
+      TakePickedDay(g);  // a handler may have dealt with the click itself
+    return;
+  }
+  if (g.state >= 12 && g.state <= 14) {
     g.state = 0;
     g.repeatDelay = 0;
   } else if (g.state >= 15) {

@@ -106,31 +106,6 @@ void CloseDateCalendar(Gadget& g) {
   if (open) Ask(g, EVENT_DROP_CLOSED);
 }
 
-void StepDatePart(Gadget& g, int d) {
-  const int type = g.dateFieldType;
-  if (g.dateField <= 0 || type < PART_YEAR || type > PART_MINUTE || g.date.year < 0) return;
-  int v = GetDatePart(g.date, type);
-  if (IsValidDatePart(g.date, type, v + d, 0)) v += d;
-  SetDatePart(g.date, type, v);
-  ClampDateParts(g.date);
-  ApplyDateLimits(g);
-
-  // Rewrite the text of part number dateField; the other parts keep theirs (one may hold
-  // digits being typed). Each part is followed by ";".
-  std::string digits = std::to_string(GetDatePart(g.date, type));
-  const std::size_t width = type == PART_YEAR ? 4 : 2;
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  std::size_t start = 0;
-  for (int part = 1; part < g.dateField; ++part) {
-    const std::size_t end = g.extraText.find(';', start);
-    if (end == std::string::npos) return;  // fewer parts than dateField: nothing to rewrite
-    start = end + 1;
-  }
-  const std::size_t end = g.extraText.find(';', start);
-  if (end == std::string::npos) return;
-  g.extraText.replace(start, end - start, digits);
-}
-
 void PressDate(Gadget& g, const FrameInput& in) {
   const int gx = in.ox + g.x, gy = in.oy + g.y;
   const int w = g.width, h = g.height;

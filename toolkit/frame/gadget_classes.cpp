@@ -87,14 +87,13 @@ const std::array<GadgetClass, kGadgetTypeCount + 1> kGadgetClasses = {{
    S::kSelection, nullptr, ListHeight, nullptr, nullptr,
    PressList, ReleaseList, UpdateList, nullptr, nullptr, nullptr, nullptr,
    RenderColumnList, nullptr},
-  // Date and Calendar draw with the date renderers; until those exist they draw nothing.
   {"Date", kPress, S::kDate, DateFlags, nullptr, HitDate, PlaceCalendar,
    PressDate, ReleaseDropDown, UpdateDate, DateTakesFocus, DateGainsFocus, DateLosesFocus,
    DateKeepsKeyRepeat,
-   nullptr, nullptr},
+   RenderDate, nullptr},
   {"Calendar", kPress, S::kDate, nullptr, nullptr, nullptr, nullptr,
    PressCalendar, ReleaseIdle, UpdateCalendar, nullptr, nullptr, nullptr, nullptr,
-   nullptr, nullptr},
+   RenderCalendar, nullptr},
 }};
 // clang-format on
 static_assert(kGadgetClasses.size() == kGadgetTypeCount + 1, "one row per gadget type");

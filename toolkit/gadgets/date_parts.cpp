@@ -144,4 +144,90 @@ int CompareDates(const DateParts& a, const DateParts& b) {
   return 0;
 }
 
+int MonthSheetOffset(const DateParts& d) {
+  const int weekday = DateDayOfWeek(MakeDate(d.year, d.month, 1, 0, 0, 0));  // 0 = Sunday
+  return weekday <= 1 ? weekday + 6 : weekday - 1;
+}
+
+namespace {
+
+bool PartSelected(const Gadget& g) {
+  return g.dateField > 0 && g.dateFieldType >= PART_YEAR && g.dateFieldType <= PART_MINUTE &&
+         HasYear(g.date);
+}
+
+}  // namespace
+
+void SettleDatePart(Gadget& g) {
+  if (!PartSelected(g)) return;
+  ClampDateParts(g.date);
+  ApplyDateLimits(g);
+  const PartText at = FindPartText(g.extraText, g.dateField);
+  if (!at.found) return;  // the renderer writes the part texts on its next pass
+  const int type = g.dateFieldType;
+  g.extraText.replace(at.start, at.length,
+                      PaddedPart(GetDatePart(g.date, type), type == PART_YEAR ? 4 : 2));
+}
+
+void StepDatePart(Gadget& g, int d) {
+  if (!PartSelected(g)) return;
+  const int type = g.dateFieldType;
+  const int v = GetDatePart(g.date, type);
+  if (IsValidDatePart(g.date, type, v + d, 0)) SetDatePart(g.date, type, v + d);
+  SettleDatePart(g);
+}
+
+void SetDatePartToEnd(Gadget& g, bool largest) {
+  if (!PartSelected(g)) return;
+  static constexpr int kSmallest[] = {0, kFirstYear, kFirstYear, 1, 1, 0, 0};
+  static constexpr int kLargest[] = {0, kLastYear, kLastYear, 12, 31, 23, 59};
+  const int type = g.dateFieldType;
+  int v = largest ? kLargest[type] : kSmallest[type];
+  while (largest && v > 0 && !IsValidDatePart(g.date, type, v, 0)) --v;
+  SetDatePart(g.date, type, v);
+  SettleDatePart(g);
+}
+
+MaskToken MaskTokenAt(std::string_view mask, std::size_t at) {
+  static constexpr struct {
+    std::string_view name;
+    int partType;
+  } kTokens[] = {{"yyyy", PART_YEAR},
+                 {"mm", PART_MONTH},
+                 {"dd", PART_DAY},
+                 {"hh", PART_HOUR},
+                 {"ii", PART_MINUTE}};
+  if (at >= mask.size() || mask[at] != '%') return {};
+  const std::string_view rest = mask.substr(at + 1);
+  for (const auto& token : kTokens) {
+    if (rest.size() < token.name.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < token.name.size() && same; ++i) {
+      same = (rest[i] | 0x20) == token.name[i];
+    }
+    if (same) return {token.partType, token.name.size() + 1, token.partType == PART_YEAR ? 4 : 2};
+  }
+  return {};
+}
+
+PartText FindPartText(std::string_view parts, int part) {
+  std::size_t start = 0;
+  for (int k = 1; k < part; ++k) {
+    const std::size_t end = parts.find(';', start);
+    if (end == std::string_view::npos) return {};
+    start = end + 1;
+  }
+  const std::size_t end = parts.find(';', start);
+  if (part < 1 || end == std::string_view::npos) return {};
+  return {true, start, end - start};
+}
+
+std::string PaddedPart(int value, int digits) {
+  std::string text = std::to_string(std::max(value, 0));
+  if (text.size() < static_cast<std::size_t>(digits)) {
+    text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+  }
+  return text;
+}
+
 }  // namespace bevel::detail

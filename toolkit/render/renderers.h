@@ -28,5 +28,17 @@ void RenderTree(Gadget& g, int x, int y, int face, int text);
 // the String keeps its scroll on the caret and its caret column in pickX.
 void RenderString(Gadget& g, int x, int y, int face, int text);
 void RenderComboBox(Gadget& g, int x, int y, int face, int text);
+// The Date also rebuilds its part texts (extraText), sets the type of the part under edit and
+// selects the part a pending click (pickX) lies in; its open calendar is drawn with it.
+void RenderDate(Gadget& g, int x, int y, int face, int text);
+void RenderCalendar(Gadget& g, int x, int y, int face, int text);
+
+namespace detail {
+
+// The month sheet of gadget g's date centred in the rectangle (x, y, w, h): a Calendar's face
+// and a Date's open drop-down.
+void DrawCalendar(const Gadget& g, int x, int y, int w, int h, int face, int text);
+
+}  // namespace detail
 
 }  // namespace bevel

@@ -38,7 +38,6 @@ constexpr int kStatePlaceBoth = 4;
 
 // The arrows, Home and End in the order they are looked at, with their keypad twins (which
 // navigate only with Num Lock off).
-enum class Nav { kLeft, kRight, kUp, kDown, kHome, kEnd };
 struct NavKey {
   Nav nav;
   int key;
@@ -236,27 +235,14 @@ void RequestLine(Editor& e, Nav nav, bool shift) {
 // The first held navigation key. Every line datum follows the anchor (selectionStart), so
 // with Shift held Up, Down, Home and End start from the anchor's line.
 bool Navigate(Editor& e) {
-  const bool numLock = NumLockOn() != 0;
-  const NavKey* found = nullptr;
-  int key = 0;
-  for (const NavKey& entry : kNavKeys) {
-    if (Held(entry.key)) {
-      key = entry.key;
-    } else if (!numLock && Held(entry.keypad)) {
-      key = entry.keypad;
-    } else {
-      continue;
-    }
-    found = &entry;
-    break;
-  }
-  if (found == nullptr || !Offer(e, key)) return false;
+  const HeldNav found = FirstHeldNavKey();
+  if (found.key == 0 || !Offer(e, found.key)) return false;
 
   Gadget& f = e.field;
   const bool shift = ShiftHeld();
   const int length = Length(e.text);
   const bool selection = f.selectionStart != f.cursor;
-  switch (found->nav) {
+  switch (found.nav) {
     case Nav::kLeft:
       if (shift) {
         if (f.cursor > 0) --f.cursor;
@@ -277,12 +263,12 @@ bool Navigate(Editor& e) {
       break;
     case Nav::kUp:
     case Nav::kDown:
-      RequestLine(e, found->nav, shift);
+      RequestLine(e, found.nav, shift);
       break;
     case Nav::kHome:
     case Nav::kEnd: {
       const Line line = e.multiLine ? LineOf(e.text, f.selectionStart) : Line{0, 0, length};
-      if (found->nav == Nav::kHome) {
+      if (found.nav == Nav::kHome) {
         f.cursor = CtrlHeld() ? 0 : line.start;
       } else {
         f.cursor = CtrlHeld() ? length : line.end;
@@ -376,6 +362,15 @@ void Scroll(Editor& e) {
 //-----------------------------------------------------------------------------
 // [SECTION] Editor and update step
 //-----------------------------------------------------------------------------
+
+HeldNav FirstHeldNavKey() {
+  const bool numLock = NumLockOn() != 0;
+  for (const NavKey& entry : kNavKeys) {
+    if (Held(entry.key)) return {entry.nav, entry.key};
+    if (!numLock && Held(entry.keypad)) return {entry.nav, entry.keypad};
+  }
+  return {};
+}
 
 int TextAreaWidth(const Gadget& field) {
   int area = field.width - 9;

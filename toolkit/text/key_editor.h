@@ -48,16 +48,27 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
 // (16, LIST_IMAGES). Computed from the record, so callers pass no width.
 int TextAreaWidth(const Gadget& field);
 
+// The arrows, Home and End, and the first of them held in this frame (keypad twins count only
+// with Num Lock off); key 0 when none is.
+enum class Nav { kLeft, kRight, kUp, kDown, kHome, kEnd };
+struct HeldNav {
+  Nav nav = Nav::kLeft;
+  int key = 0;
+};
+HeldNav FirstHeldNavKey();
+
 // What DateKeyEditor did.
 struct DateKeyStep {
   bool acted = false;  // a step acted on the date
   int keyCode = 0;     // the key of the command it announced (even if cancelled); 0 none
 };
 
-// The Date gadget's share of the editor: the typed digit and Backspace, Delete, the arrows,
-// Home and End act on the selected date part. Called by KeyEditor for a Date after the key
-// mapping (typed: its character, possibly vetoed already, and key); Enter and Tab stay with
-// KeyEditor. Date part editing is not in yet: this acts on nothing.
+// The Date gadget's share of the editor, acting on the selected date part (dateField; nothing
+// acts while it is 0): a typed digit, Left / Right (to the previous / next part, wrapping),
+// Up / Down (a step without wrapping), Home / End (the part's smallest / largest value), and
+// Backspace and Delete, which are announced but change nothing. Every change is clamped into
+// the date's ranges and limits. Called by KeyEditor for a Date after the key mapping (typed:
+// its character, possibly vetoed already, and key); Enter and Tab stay with KeyEditor.
 DateKeyStep DateKeyEditor(const ScreenWindow* window, Gadget& date, const KeyChar& typed);
 
 }  // namespace bevel::detail
