@@ -102,6 +102,8 @@ void DrawField(Gadget& g, int x, int y, int w, int text) {
     }
   }
   g.extraText = std::move(parts);
+  // A selection past the mask's parts (the mask changed) has no type to edit.
+  if (g.dateField > part) g.dateFieldType = 0;
   // A click right of every part selects nothing; it must not select one later.
   if (g.dropState == 0) g.pickX = 0;
 }
