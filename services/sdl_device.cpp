@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "services/internal/cp1252.h"
 #include "services/internal/device.h"
 
 namespace bevel::detail {
@@ -197,6 +198,17 @@ class SdlDevice final : public Device {
     const float offY = (static_cast<float>(wh) - static_cast<float>(height_) * scale) / 2;
     SDL_WarpMouseInWindow(window_, static_cast<int>(offX + static_cast<float>(mouseX_) * scale),
                           static_cast<int>(offY + static_cast<float>(mouseY_) * scale));
+  }
+
+  std::string ClipboardText() override {
+    char* utf8 = SDL_GetClipboardText();  // "" when empty; nullptr only when out of memory
+    if (!utf8) return "";
+    std::string text = Utf8ToCp1252(utf8);
+    SDL_free(utf8);
+    return text;
+  }
+  void SetClipboardText(std::string_view text) override {
+    SDL_SetClipboardText(Cp1252ToUtf8(text).c_str());
   }
 
   std::uint32_t Ticks() override { return static_cast<std::uint32_t>(SDL_GetTicks64()); }

@@ -210,6 +210,17 @@ int MouseWheel();
 void SetMousePosition(int x, int y);
 
 // ---------------------------------------------------------------------------------------------
+// Clipboard. Texts are Windows-1252: the SDL device exchanges them with the system's clipboard
+// as UTF-8 (characters Windows-1252 lacks arrive as '?'); the headless device keeps a clipboard
+// of its own (services/headless.h). Without a screen there is no clipboard.
+// ---------------------------------------------------------------------------------------------
+
+// The clipboard's text; "" when it holds none or no screen is open.
+std::string ClipboardText();
+// Puts a text on the clipboard (up to a NUL byte, which ends a text there).
+void SetClipboardText(std::string_view text);
+
+// ---------------------------------------------------------------------------------------------
 // Time and dates. A date is i32 seconds since 1970-01-01 00:00:00 of local civil time, computed
 // with civil-date arithmetic (no time zone, no daylight saving).
 // ---------------------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "services/internal/surface.h"
@@ -38,6 +39,9 @@ class Device {
   // Fills position, buttons and the wheel notches gathered since the last call.
   virtual void ReadMouse(MouseState& out) = 0;
   virtual void WarpMouse(int x, int y) = 0;
+  // The clipboard, in Windows-1252.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::uint32_t Ticks() = 0;
   virtual void Sleep(int ms) = 0;
   // Seconds since 1970-01-01 00:00:00 of local civil time, as a 64-bit value.
