@@ -1,7 +1,8 @@
 // A program built on bevel: a screen, a text field and a button, and the frame loop.
 //
 //   consumer             a window (Escape or closing it ends the program)
-//   consumer --headless  no window: the program clicks its own button and prints the field
+//   consumer --headless  no window: the program pastes into its own field, clicks its button
+//                        and prints the greeting
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   }
   InitToolkit();
   SetScreenSize(320, 120, -1);
+  SetTextFieldExtras(TEXT_FIELD_CLIPBOARD | TEXT_FIELD_UNDO);  // Ctrl+C, Ctrl+V, Ctrl+Z ...
   CreateString(kName, 20, 20, 200, 20, "World", 40, 0);
   CreateButton(kGreet, 20, 60, 90, 24, "Greet");
 
@@ -44,6 +46,11 @@ int main(int argc, char** argv) {
   };
   if (headless) {
     headless::FrameDriver run(frame);
+    headless::SetClipboard(" and bevel");
+    run.Click(200, 30);  // the caret after the text
+    run.KeyDown(KEY_LEFT_CTRL);
+    run.Key(KEY_V);
+    run.KeyUp(KEY_LEFT_CTRL);
     run.Click(60, 72);
     std::printf("%s\n", greeting.c_str());
     return greeting.empty() ? 1 : 0;
