@@ -60,7 +60,7 @@ void Examine() {
 
 class HeadlessDevice final : public Device {
  public:
-  bool Open(int width, int height, std::string_view, bool) override {
+  bool Open(int width, int height, std::string_view, bool, int) override {
     TheDriver().shown = Surface(width, height);
     return true;
   }

@@ -53,6 +53,12 @@ enum DeviceKind : int {
 // OpenScreen flags.
 inline constexpr int SCREEN_WINDOWED = 1;  // an operating-system window instead of full screen
 
+// Each back-buffer pixel of the windowed screens opened from now on shows as factor x factor
+// pixels of the window (nearest neighbour: the bitmap font stays crisp), and the mouse is still
+// reported in back-buffer pixels. factor 1..8, default 1; other values change nothing. When the
+// scaled window would not fit the desktop, the largest factor that fits is taken. Full screen
+// and the headless device do not scale.
+void SetWindowScale(int factor);
 // Chooses the device used by the next OpenScreen (default DEVICE_AUTO). Closes an open screen.
 void SelectDevice(int kind);
 // The device of the open screen (DEVICE_SDL or DEVICE_HEADLESS), 0 when no screen is open.

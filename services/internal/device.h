@@ -30,8 +30,9 @@ struct MouseState {
 class Device {
  public:
   virtual ~Device() = default;
-  // Opens the presentation for a back buffer of width x height; false when it cannot.
-  virtual bool Open(int width, int height, std::string_view title, bool windowed) = 0;
+  // Opens the presentation for a back buffer of width x height; false when it cannot. scale
+  // (1..8): a windowed screen's pixel size in window pixels (SetWindowScale).
+  virtual bool Open(int width, int height, std::string_view title, bool windowed, int scale) = 0;
   virtual void Present(const Surface& backBuffer) = 0;
   // Pumps the operating system's messages; true when a close was requested since the last call.
   virtual bool PumpMessages() = 0;
