@@ -411,34 +411,33 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
   if (undo) BeginEdit(field, edit.text);
   const int anchorBefore = field.selectionStart, caretBefore = field.cursor;
 
-  bool acted = false;
-  bool typedStep = false;  // a typed character was offered to the text
   const HeldCommand command = isDate ? HeldCommand{} : HeldTextCommand();
-  if (command.command != TextCommand::kNone) {
+  const bool commandHeld = command.command != TextCommand::kNone;
+  bool typedStep = false;  // a typed character was offered to the text
+
+  const KeyChar typed = commandHeld ? KeyChar{} : ReadKeyChar(window, field, edit.text, flags);
+  e.key = typed.keyCode;
+  bool acted = typed.altDigit;
+  StillEditable(e);
+
+  if (isDate) {
+    if (!acted && !e.gone) {
+      const DateKeyStep step = DateKeyEditor(window, field, typed);
+      if (step.keyCode != 0) e.key = step.keyCode;
+      acted = step.acted;
+      StillEditable(e);
+    }
+  } else if (commandHeld) {
     acted = Offer(e, command.keyCode);
     if (acted) RunTextCommand(command.command, field, edit.text, flags, maximum);
-  } else {
-    const KeyChar typed = ReadKeyChar(window, field, edit.text, flags);
-    e.key = typed.keyCode;
-    acted = typed.altDigit;
-    StillEditable(e);
-
-    if (isDate) {
-      if (!acted && !e.gone) {
-        const DateKeyStep step = DateKeyEditor(window, field, typed);
-        if (step.keyCode != 0) e.key = step.keyCode;
-        acted = step.acted;
-        StillEditable(e);
-      }
-    } else if (!acted && !e.gone) {
-      if (!typed.character.empty()) acted = typedStep = InsertByte(e, typed.character[0], true);
-      if (!acted && !e.gone) acted = Backspace(e);
-      if (!acted && !e.gone) acted = Delete(e);
-      if (!acted && !e.gone) acted = Navigate(e);
-    }
-    if (!acted && !e.gone) acted = Enter(e);
-    if (!acted && !e.gone) Tab(e);
+  } else if (!acted && !e.gone) {
+    if (!typed.character.empty()) acted = typedStep = InsertByte(e, typed.character[0], true);
+    if (!acted && !e.gone) acted = Backspace(e);
+    if (!acted && !e.gone) acted = Delete(e);
+    if (!acted && !e.gone) acted = Navigate(e);
   }
+  if (!acted && !e.gone && !commandHeld) acted = Enter(e);
+  if (!acted && !e.gone && !commandHeld) Tab(e);
   // Tab is not a step that scrolls; a field left by Enter has no anchor to follow. After Up
   // or Down the anchor has not moved yet: following it would scroll the target line out of a
   // one-line view again, so the view stays where the line request put it.
