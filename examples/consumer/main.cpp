@@ -1,6 +1,6 @@
 // A program built on bevel: a screen, a text field and a button, and the frame loop.
 //
-//   consumer             a window (Escape or closing it ends the program)
+//   consumer             a window; the button prints a greeting (Escape or closing it ends)
 //   consumer --headless  no window: the program pastes into its own field, clicks its button
 //                        and prints the greeting
 #include <cstdio>
@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   }
   while (PollWindowMessages() == 0 && KeyPushed(KEY_ESCAPE) == 0) {
     frame();
-    if (!greeting.empty()) SetGadgetText(kGreet, "Again");
+    if (!greeting.empty()) std::printf("%s\n", greeting.c_str());
+    greeting.clear();
     Delay(16);
   }
   CloseScreen();
