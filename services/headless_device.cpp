@@ -33,6 +33,7 @@ struct Driver {
   std::vector<Pending> pending;  // in the order queued
   std::function<void(int)> examine;
   Surface shown;
+  std::string clipboard;
 };
 
 Driver& TheDriver() {
@@ -59,7 +60,7 @@ void Examine() {
 
 class HeadlessDevice final : public Device {
  public:
-  bool Open(int width, int height, std::string_view, bool) override {
+  bool Open(int width, int height, std::string_view, bool, int) override {
     TheDriver().shown = Surface(width, height);
     return true;
   }
@@ -84,6 +85,8 @@ class HeadlessDevice final : public Device {
     TheDriver().mouse.x = x;
     TheDriver().mouse.y = y;
   }
+  std::string ClipboardText() override { return TheDriver().clipboard; }
+  void SetClipboardText(std::string_view text) override { headless::SetClipboard(text); }
   std::uint32_t Ticks() override { return TheDriver().clock; }
   void Sleep(int ms) override { TheDriver().clock += static_cast<std::uint32_t>(ms); }
   long long LocalNow() override { return HeadlessLocalNow(); }
@@ -171,6 +174,13 @@ void SetFrameAdvance(std::uint32_t ms) {
 }
 void SetDateAtClockZero(int date) {
   TheDriver().dateAtZero = date;
+}
+
+void SetClipboard(std::string_view text) {
+  TheDriver().clipboard = text.substr(0, text.find('\0'));  // as a system clipboard keeps it
+}
+std::string Clipboard() {
+  return TheDriver().clipboard;
 }
 
 int FrameCount() {

@@ -1,4 +1,5 @@
-// Keyboard and mouse: the device is read once per examination; the queries return that state.
+// Keyboard, mouse and clipboard: the device is read once per examination; the queries return that
+// state.
 #include "services/internal/service_state.h"
 #include "services/services.h"
 
@@ -58,6 +59,16 @@ int MouseButton(int n) {
 
 int MouseWheel() {
   return Services().mouse.wheel;
+}
+
+std::string ClipboardText() {
+  ServiceState& s = Services();
+  return s.device ? s.device->ClipboardText() : std::string();
+}
+
+void SetClipboardText(std::string_view text) {
+  ServiceState& s = Services();
+  if (s.device) s.device->SetClipboardText(text);
 }
 
 void SetMousePosition(int x, int y) {

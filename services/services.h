@@ -53,6 +53,12 @@ enum DeviceKind : int {
 // OpenScreen flags.
 inline constexpr int SCREEN_WINDOWED = 1;  // an operating-system window instead of full screen
 
+// Each back-buffer pixel of the windowed screens opened from now on shows as factor x factor
+// pixels of the window (nearest neighbour: the bitmap font stays crisp), and the mouse is still
+// reported in back-buffer pixels. factor 1..8, default 1; other values change nothing. When the
+// scaled window would not fit the desktop, the largest factor that fits is taken. Full screen
+// and the headless device do not scale.
+void SetWindowScale(int factor);
 // Chooses the device used by the next OpenScreen (default DEVICE_AUTO). Closes an open screen.
 void SelectDevice(int kind);
 // The device of the open screen (DEVICE_SDL or DEVICE_HEADLESS), 0 when no screen is open.
@@ -208,6 +214,17 @@ int MouseButton(int n);
 // Notches moved since the previous examination, positive away from the user.
 int MouseWheel();
 void SetMousePosition(int x, int y);
+
+// ---------------------------------------------------------------------------------------------
+// Clipboard. Texts are Windows-1252: the SDL device exchanges them with the system's clipboard
+// as UTF-8 (characters Windows-1252 lacks arrive as '?'); the headless device keeps a clipboard
+// of its own (services/headless.h). Without a screen there is no clipboard.
+// ---------------------------------------------------------------------------------------------
+
+// The clipboard's text; "" when it holds none or no screen is open.
+std::string ClipboardText();
+// Puts a text on the clipboard (up to a NUL byte, which ends a text there).
+void SetClipboardText(std::string_view text);
 
 // ---------------------------------------------------------------------------------------------
 // Time and dates. A date is i32 seconds since 1970-01-01 00:00:00 of local civil time, computed

@@ -270,6 +270,29 @@ enum ScanCode : int {
   KEY_DELETE = 211,
 };
 
+// Text field extras: comforts beyond the classic text fields for every String and editable
+// ComboBox, off until SetTextFieldExtras switches them on (InitToolkit switches them off). Each
+// of their keys is first offered to the handlers as EVENT_KEY with character 0 and the key's
+// scan code (KEY_C, KEY_X, KEY_V, KEY_INSERT, KEY_DELETE, KEY_Z, KEY_Y); a veto leaves the field
+// as it is, and the letter is not typed either.
+//
+// TEXT_FIELD_CLIPBOARD: Ctrl+C or Ctrl+Insert copies the selection to the clipboard
+// (ClipboardText), Ctrl+X or Shift+Delete cuts it, Ctrl+V or Shift+Insert replaces it by the
+// clipboard's text. A paste keeps the field's rules as typing does: nothing in a read-only
+// field, only what STRING_NUMERIC admits, letters in the case STRING_LOWER_CASE or
+// STRING_UPPER_CASE asks for, line feeds only in a multi-line String (CR LF and CR count as line
+// feeds; other control bytes but tab are dropped), and no character beyond the maximum (those
+// are left out). When nothing is left to paste the field stays as it is. A password field is
+// never copied or cut.
+// TEXT_FIELD_UNDO: Ctrl+Z undoes the last change of the text, Ctrl+Y redoes it; characters typed
+// one after another form one step. A field keeps its last 100 steps; SetGadgetText, or any
+// other change of the text than by the field's keys, drops them.
+inline constexpr int TEXT_FIELD_CLIPBOARD = 0x1;
+inline constexpr int TEXT_FIELD_UNDO = 0x2;
+// Switches the extras on for the TEXT_FIELD_* bits given and off for the others; other bits are
+// ignored.
+void SetTextFieldExtras(int flags);
+
 //-----------------------------------------------------------------------------
 // [SECTION] Gadget creation
 //-----------------------------------------------------------------------------

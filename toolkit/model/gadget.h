@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/model/text_history.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel {
@@ -105,6 +106,7 @@ struct Gadget {
   int lastKey = 0;
   std::string extraText;  // FileList: the pattern; Date: the texts of the date parts
   std::vector<GadgetItem> items;
+  TextHistory history;  // String and editable ComboBox with TEXT_FIELD_UNDO
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};
 
   // Date and Calendar.

@@ -54,6 +54,7 @@ struct ToolkitState {
   int PointerSprite = 0;
   int BlinkFrames = 0;
   int TabWidth = 0;
+  int TextFieldExtras = 0;  // TEXT_FIELD_* bits of SetTextFieldExtras
   int ActiveWindow = 0;
   int PendingWindow = 0;
   int PendingDelay = 0;
