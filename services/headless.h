@@ -21,7 +21,7 @@ namespace bevel::headless {
 // Selects the headless device for the next OpenScreen (same as SelectDevice(DEVICE_HEADLESS)).
 void Use();
 // Back to the start values: no keys or buttons, locks off, mouse (0, 0), clock 0, frame advance
-// 0, the default date, no queued actions, no callback, frame count 0.
+// 0, the default date, no queued actions, no callback, frame count 0, no close request.
 void Reset();
 
 void SetKey(int scanCode, bool down);
@@ -49,6 +49,9 @@ void SetDateAtClockZero(int date);
 
 // Number of ShowFrame calls since Reset.
 int FrameCount();
+
+// As if the user asked to close the program's window: PollWindowMessages reports it once.
+void RequestClose();
 
 // Runs `action` at the first examination at which FrameCount() >= frame.
 void AtFrame(int frame, std::function<void()> action);

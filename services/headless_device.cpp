@@ -32,6 +32,7 @@ struct Driver {
   int frames = 0;
   std::vector<Pending> pending;  // in the order queued
   std::function<void(int)> examine;
+  bool closeRequested = false;
   Surface shown;
 };
 
@@ -69,7 +70,12 @@ class HeadlessDevice final : public Device {
     ++d.frames;
     d.clock += d.frameAdvance;
   }
-  bool PumpMessages() override { return false; }
+  bool PumpMessages(bool take) override {
+    Driver& d = TheDriver();
+    const bool requested = d.closeRequested;
+    if (take) d.closeRequested = false;
+    return requested;
+  }
   void ReadKeyboard(KeyboardState& out) override {
     Examine();
     out = TheDriver().keys;
@@ -175,6 +181,10 @@ void SetDateAtClockZero(int date) {
 
 int FrameCount() {
   return TheDriver().frames;
+}
+
+void RequestClose() {
+  TheDriver().closeRequested = true;
 }
 
 void AtFrame(int frame, std::function<void()> action) {

@@ -32,8 +32,9 @@ class Device {
   // Opens the presentation for a back buffer of width x height; false when it cannot.
   virtual bool Open(int width, int height, std::string_view title, bool windowed) = 0;
   virtual void Present(const Surface& backBuffer) = 0;
-  // Pumps the operating system's messages; true when a close was requested since the last call.
-  virtual bool PumpMessages() = 0;
+  // Pumps the operating system's messages; true while a close request waits. take: the request
+  // is reported only once.
+  virtual bool PumpMessages(bool take) = 0;
   virtual void ReadKeyboard(KeyboardState& out) = 0;
   // Fills position, buttons and the wheel notches gathered since the last call.
   virtual void ReadMouse(MouseState& out) = 0;
