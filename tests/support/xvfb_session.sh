@@ -1,0 +1,40 @@
+# A virtual X server for the real-display tests, sourced by their scripts: skips the test (exit
+# 77) when Xvfb or xdotool is missing, starts Xvfb on a free display with DISPLAY set, and stops
+# it, and the program under test (its pid in program_pid), when the script ends.
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "SKIPPED: Xvfb or xdotool is not installed (tools/install-deps installs them)"
+  exit 77
+fi
+display=""
+for n in $(seq 91 140); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free display number"; exit 1; }
+# -noreset: an X server resets when its last client leaves, and refuses connections while it
+# does; the readiness probe below is such a client.
+Xvfb "$display" -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
+xvfb_pid=$!
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Under the sanitizers, libraries that SDL loads on X11 keep a few blocks past exit where no
+# suppression can name them; the programs' own code is leak-checked by the unit tests.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+
+# The id of the first window named $1, waiting up to 10 s; empty when none appears.
+find_window() {
+  local window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  echo "$window"
+}
