@@ -42,8 +42,8 @@ std::string InputRequester(std::string_view title, std::string_view text,
     shownText = CutLines(text, width - 2 * kTextX);
   }
   const int fieldHeight = std::max(lineHeight, 14);
-  const int height =
-      Fit(lineHeight * lines + fieldHeight + kBelowField, RoomHeight(), fieldHeight + kBelowField);
+  const int height = Fit(1LL * lineHeight * lines + fieldHeight + kBelowField, RoomHeight(),
+                         fieldHeight + kBelowField);
   const int textHeight = height - fieldHeight - kBelowField;
 
   RequesterCallback ask;

@@ -18,6 +18,8 @@ constexpr int kButtonWidth = 80, kButtonHeight = 20, kButtonPitch = 90;
 constexpr int kButtonRise = 26;  // from the button's top to the window's bottom
 constexpr int kBelowText = 35;   // the button row with its margins
 constexpr int kTextX = 10, kTextY = 4;
+// More buttons than any screen could show are not made: their row would overflow the arithmetic.
+constexpr std::size_t kMostButtons = 1000;
 
 int ButtonX(int index, int count, int width) {
   return (width - (count * kButtonPitch - 10)) / 2 + index * kButtonPitch;
@@ -29,7 +31,7 @@ int MessageRequesterEx(std::string_view title, std::string_view text, std::strin
                        int flags, RequesterCallback callback) {
   using namespace detail;
   const std::vector<std::string_view> captions = SplitLines(buttons);
-  const int count = static_cast<int>(captions.size());
+  const int count = static_cast<int>(std::min(captions.size(), kMostButtons));
   const int lines = static_cast<int>(SplitLines(text).size());
   const int buttonRow = count * kButtonPitch + 12;
 
@@ -45,7 +47,7 @@ int MessageRequesterEx(std::string_view title, std::string_view text, std::strin
     width = Fit(wanted, RoomWidth(), buttonRow);
     shownText = CutLines(text, width - 2 * kTextX);
   }
-  const int height = Fit(lineHeight * lines + kBelowText, RoomHeight(), kBelowText);
+  const int height = Fit(1LL * lineHeight * lines + kBelowText, RoomHeight(), kBelowText);
 
   ModalRequester requester(shownTitle, width, height, flags, std::move(callback));
   std::vector<int> numbers;

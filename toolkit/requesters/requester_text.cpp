@@ -97,8 +97,8 @@ int RoomHeight() {
   return screen > 0 ? screen - kFrameHeight : INT_MAX;
 }
 
-int Fit(int wanted, int room, int least) {
-  return std::max(std::min(wanted, room), least);
+int Fit(long long wanted, int room, int least) {
+  return std::max(static_cast<int>(std::min<long long>(wanted, room)), least);
 }
 
 }  // namespace bevel::detail

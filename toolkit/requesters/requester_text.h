@@ -48,6 +48,6 @@ std::string FitTitle(std::string_view title, int flags);
 int RoomWidth();
 int RoomHeight();
 // wanted, but no more than room and no less than least.
-int Fit(int wanted, int room, int least);
+int Fit(long long wanted, int room, int least);
 
 }  // namespace bevel::detail
