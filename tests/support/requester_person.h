@@ -53,14 +53,6 @@ inline Where TitleBar(int window) {
     return w ? std::pair(w->x + detail::OuterWidth(*w) / 2, w->y + 12) : std::pair(-1, -1);
   };
 }
-inline Where CloseButton(int window) {
-  return [window] {
-    const ScreenWindow* w = Live(window);
-    if (w == nullptr) return std::pair(-1, -1);
-    const detail::ScreenRect r = detail::TitleButtonRect(*w, detail::TITLE_CLOSE);
-    return std::pair(r.x + 8, r.y + 7);
-  };
-}
 
 // Runs in a frame of its own.
 inline Script Then(std::function<void()> action) {
