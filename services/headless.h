@@ -22,7 +22,8 @@ namespace bevel::headless {
 // Selects the headless device for the next OpenScreen (same as SelectDevice(DEVICE_HEADLESS)).
 void Use();
 // Back to the start values: no keys or buttons, locks off, mouse (0, 0), clock 0, frame advance
-// 0, the default date, no queued actions, no callback, frame count 0, an empty clipboard.
+// 0, the default date, no queued actions, no callback, frame count 0, an empty clipboard, no
+// close request.
 void Reset();
 
 void SetKey(int scanCode, bool down);
@@ -55,6 +56,9 @@ std::string Clipboard();
 
 // Number of ShowFrame calls since Reset.
 int FrameCount();
+
+// As if the user asked to close the program's window: PollWindowMessages reports it once.
+void RequestClose();
 
 // Runs `action` at the first examination at which FrameCount() >= frame.
 void AtFrame(int frame, std::function<void()> action);

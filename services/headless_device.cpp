@@ -32,6 +32,7 @@ struct Driver {
   int frames = 0;
   std::vector<Pending> pending;  // in the order queued
   std::function<void(int)> examine;
+  bool closeRequested = false;
   Surface shown;
   std::string clipboard;
 };
@@ -70,7 +71,12 @@ class HeadlessDevice final : public Device {
     ++d.frames;
     d.clock += d.frameAdvance;
   }
-  bool PumpMessages() override { return false; }
+  bool PumpMessages(bool take) override {
+    Driver& d = TheDriver();
+    const bool requested = d.closeRequested;
+    if (take) d.closeRequested = false;
+    return requested;
+  }
   void ReadKeyboard(KeyboardState& out) override {
     Examine();
     out = TheDriver().keys;
@@ -185,6 +191,10 @@ std::string Clipboard() {
 
 int FrameCount() {
   return TheDriver().frames;
+}
+
+void RequestClose() {
+  TheDriver().closeRequested = true;
 }
 
 void AtFrame(int frame, std::function<void()> action) {

@@ -122,7 +122,12 @@ int BackBufferTarget() {
 
 int PollWindowMessages() {
   ServiceState& s = Services();
-  return s.device && s.device->PumpMessages() ? 1 : 0;
+  return s.device && s.device->PumpMessages(true) ? 1 : 0;
+}
+
+int CloseRequested() {
+  ServiceState& s = Services();
+  return s.device && s.device->PumpMessages(false) ? 1 : 0;
 }
 
 std::uint32_t TickCount() {

@@ -163,10 +163,10 @@ class SdlDevice final : public Device {
     SDL_RenderPresent(renderer_);
   }
 
-  bool PumpMessages() override {
+  bool PumpMessages(bool take) override {
     PumpEvents();
     const bool q = quit_;
-    quit_ = false;
+    if (take) quit_ = false;
     return q;
   }
 

@@ -83,6 +83,9 @@ int BackBufferTarget();
 // Handles the operating-system window's pending messages without waiting. Returns 1 when the
 // user asked to close the window (once per request), else 0.
 int PollWindowMessages();
+// As PollWindowMessages, but the close request stays for PollWindowMessages to report: 1 while
+// one waits. A modal loop ends on it and leaves it to the host's loop.
+int CloseRequested();
 
 // ---------------------------------------------------------------------------------------------
 // Drawing. Only between BeginDrawing and EndDrawing; every call outside does nothing (and

@@ -24,6 +24,7 @@
 // [SECTION] Gadget state, text and attributes
 // [SECTION] Menus
 // [SECTION] Screen windows
+// [SECTION] Requesters
 #pragma once
 
 #include <array>
@@ -674,5 +675,65 @@ int ResizeWindow(int number, int x, int y, int width, int height);
 int SetWindowColor(int number, int slot, int value);
 // 1 when a window with this number exists.
 int WindowExists(int number);
+
+//-----------------------------------------------------------------------------
+// [SECTION] Requesters
+//-----------------------------------------------------------------------------
+// Modal dialogs: each opens a centred window (the first free negative window number, its
+// gadgets the first free negative gadget numbers downwards) over the frozen screen and runs
+// frames of its own (ShowFrame, ClearScreen, GadgetEvent, the pointer) until it is answered;
+// the host's loop waits meanwhile. A requester may be opened from anywhere, also from an event
+// handler or another requester's callback; when it closes, the window that was active goes on.
+//
+// Texts and button lists are split into lines at LF. Flags are window flags: the requester drops
+// WINDOW_NO_BORDER, WINDOW_MAXIMIZE_ENABLED, WINDOW_NO_MINIMIZE_BUTTON and WINDOW_NO_TITLE_BAR
+// and adds WINDOW_CENTERED, so WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES,
+// WINDOW_MINIMIZE_ENABLED and WINDOW_NO_MAXIMIZE_BUTTON are the caller's to choose. A window
+// wider or taller than the screen is cut to it (its texts with it).
+//
+// A requester is cancelled by its close button or Escape (with those flags), by a callback, by
+// its window being closed by someone else, by the user asking to close the program's window
+// (PollWindowMessages still reports that to the host afterwards), and at once when no screen is
+// open.
+
+// The kinds of a requester callback: callback(kind, value) -> result.
+enum RequesterEventKind : int {
+  REQUESTER_OPENED = 1,  // once, after the window and its own gadgets were made (value: the
+                         // window number); the callback may add gadgets numbered 1 or more and
+                         // resize the window; the result is ignored
+  REQUESTER_GADGET = 2,  // a gadget of the callback's produced an event (value: its number);
+                         // nonzero cancels
+  REQUESTER_WINDOW = 3,  // the window produced a window event (value: WINDOW_EVENT_*); nonzero
+                         // cancels
+  REQUESTER_MENU = 4,    // a menu item or shortcut fired (value: its MenuEvent); nonzero cancels
+  REQUESTER_ANSWER = 5,  // the user answered (message requester: value = the 1-based button;
+                         // input requester: the entered text); 0 refuses and keeps it open
+};
+
+// An empty function means no callback.
+using RequesterCallback = std::function<int(int kind, int value)>;
+// For requesters that answer with a text: kind REQUESTER_ANSWER gets the text (value 0); the
+// other kinds get their value and "".
+using TextRequesterCallback = std::function<int(int kind, int value, std::string_view text)>;
+
+// title, a text of one or more lines, and a row of 80 x 20 buttons, one per line of buttons
+// ("OK", "Ja\nNein"; an empty line makes a button without caption). The 1-based index of the
+// button pressed; 0 when cancelled.
+int MessageRequesterEx(std::string_view title, std::string_view text, std::string_view buttons,
+                       int flags, RequesterCallback callback);
+// MessageRequesterEx without a callback.
+int MessageRequester(std::string_view title, std::string_view text, std::string_view buttons,
+                     int flags);
+// MessageRequester with flags 0: only a button ends it (the other requesters report their
+// errors so).
+int InfoRequester(std::string_view title, std::string_view text, std::string_view buttons);
+// A message, a String holding `defaultText` (focused, the caret after the text) and an "OK"
+// button. maximum: the longest text in characters (negative: no limit). flags serve the window
+// and, besides, the String (STRING_NUMERIC, STRING_PASSWORD, STRING_LOWER_CASE, ...): each
+// ignores the bits it does not know. The text entered, accepted by "OK" or Return; defaultText
+// when cancelled.
+std::string InputRequester(std::string_view title, std::string_view text,
+                           std::string_view defaultText, int maximum, int flags,
+                           TextRequesterCallback callback = {});
 
 }  // namespace bevel

@@ -34,8 +34,9 @@ class Device {
   // (1..8): a windowed screen's pixel size in window pixels (SetWindowScale).
   virtual bool Open(int width, int height, std::string_view title, bool windowed, int scale) = 0;
   virtual void Present(const Surface& backBuffer) = 0;
-  // Pumps the operating system's messages; true when a close was requested since the last call.
-  virtual bool PumpMessages() = 0;
+  // Pumps the operating system's messages; true while a close request waits. take: the request
+  // is reported only once.
+  virtual bool PumpMessages(bool take) = 0;
   virtual void ReadKeyboard(KeyboardState& out) = 0;
   // Fills position, buttons and the wheel notches gathered since the last call.
   virtual void ReadMouse(MouseState& out) = 0;

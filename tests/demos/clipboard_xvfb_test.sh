@@ -5,7 +5,7 @@
 set -u
 probe="$1"
 out_dir="$2"
-source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/../support/xvfb_session.sh"
 if ! command -v xclip >/dev/null; then
   echo "SKIPPED: xclip is not installed (tools/install-deps installs it)"
   exit 77

@@ -1,5 +1,4 @@
 // Toolkit state, initialisation and the default-colour commands.
-#include "toolkit/model/requester_access.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -71,15 +70,4 @@ int CurrentGadgetListOwner() {
   return tk.PendingWindow != 0 ? tk.PendingWindow : tk.ActiveWindow;
 }
 
-namespace detail {
-
-void SuppressPointerNextFrame() {
-  Toolkit().SuppressPointer = 1;
-}
-
-int PointerSpriteNumber() {
-  return Toolkit().PointerSprite;
-}
-
-}  // namespace detail
 }  // namespace bevel

@@ -1,13 +1,24 @@
 // What the requesters may touch beyond the public interface, and nothing else may: the pointer
-// that GadgetEvent draws. A requester's loop draws the pointer itself after each frame (at the
-// position it read before the frame), so it asks the frame not to.
+// that GadgetEvent draws, and the default fonts and the inline-code measure they size their
+// windows with.
+//
+// A requester's loop draws the pointer itself after each frame (at the position it read before
+// the frame), so it asks the frame not to.
 #pragma once
+
+#include <string_view>
 
 namespace bevel::detail {
 
 // The next GadgetEvent does not draw the pointer; it clears the request when it ends.
 void SuppressPointerNextFrame();
-// The pointer sprite given to SetScreenSize (negative: none).
+// The pointer sprite to draw: the one given to SetScreenSize; negative when there is none.
 int PointerSpriteNumber();
+
+// The fonts of the default gadget and window schemes.
+int GadgetSchemeFont();
+int WindowSchemeFont();
+// Width of a text with inline codes in the current drawing font, as the renderers draw it.
+int CodedTextWidth(std::string_view text);
 
 }  // namespace bevel::detail

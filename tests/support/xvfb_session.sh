@@ -1,6 +1,6 @@
-# Sourced by the real-display test scripts: skips (exit 77) without Xvfb and xdotool, starts a
-# virtual X server on a free display, exports DISPLAY, and stops it (and $probe_pid, when set)
-# on exit.
+# A virtual X server for the real-display tests, sourced by their scripts: skips the test (exit
+# 77) when Xvfb or xdotool is missing, starts Xvfb on a free display with DISPLAY set, and stops
+# it, and the program under test (its pid in program_pid), when the script ends.
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
   echo "SKIPPED: Xvfb or xdotool is not installed (tools/install-deps installs them)"
   exit 77
@@ -14,9 +14,9 @@ done
 # does; the readiness probe below is such a client.
 Xvfb "$display" -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb_pid=$!
-probe_pid=""
+program_pid=""
 cleanup() {
-  [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   kill "$xvfb_pid" 2>/dev/null
   wait "$xvfb_pid" 2>/dev/null
 }
@@ -28,16 +28,23 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 # suppression can name them; the programs' own code is leak-checked by the unit tests.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 
-# Starts the probe ("$@") and waits for its window; sets probe_pid and window.
-start_probe() {
-  "$@" &
-  probe_pid=$!
-  window=""
+# The id of the first window named $1, waiting up to 10 s; empty when none appears.
+find_window() {
+  local window=""
   for _ in $(seq 100); do
-    window=$(xdotool search --name TypingProbe 2>/dev/null | head -1)
+    window=$(xdotool search --name "$1" 2>/dev/null | head -1)
     [ -n "$window" ] && break
     sleep 0.1
   done
+  echo "$window"
+}
+
+# Starts the typing probe ("$@"), waits for its window and clicks into its field; sets
+# program_pid and window.
+start_probe() {
+  "$@" &
+  program_pid=$!
+  window=$(find_window TypingProbe)
   [ -n "$window" ] || { echo "the probe window did not appear"; exit 1; }
   sleep 0.5
   # Real input (XTEST), not events sent to the window: only those carry held modifiers.
@@ -52,9 +59,9 @@ stop_probe() {
   xdotool keydown Escape
   sleep 0.5
   xdotool keyup Escape
-  for _ in $(seq 50); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
-  wait "$probe_pid"
+  for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+  wait "$program_pid"
   local status=$?
-  probe_pid=""
+  program_pid=""
   [ "$status" -eq 0 ] || { echo "probe exit code $status"; exit 1; }
 }
