@@ -15,8 +15,9 @@ done
 Xvfb "$display" -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 program_pid=""
+# SIGKILL: SDL turns SIGTERM into a quit event, which a program that is stuck never reads.
 cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$program_pid" ] && kill -9 "$program_pid" 2>/dev/null
   kill "$xvfb_pid" 2>/dev/null
   wait "$xvfb_pid" 2>/dev/null
 }

@@ -1,7 +1,7 @@
 // The message requester: a title, a text of lines and a centred row of buttons.
 //
 // Size (inner, in pixels): width = the widest of the text's lines + 22 (gadget font), the title
-// + TitleExtra (window font) and the button row (90 per button + 2); height = text lines x line
+// + TitleExtra (window font) and the button row (90 per button + 12); height = text lines x line
 // height + 35. The text sits at (10, 4); the 80 x 20 buttons, 10 apart, are centred 26 above the
 // bottom, placed anew every frame so that they follow a resized window.
 #include <algorithm>
