@@ -1,4 +1,5 @@
-// Drives: the mounted file systems that hold files, read from /proc/self/mounts.
+// Drives: the mounted file systems that hold files, read from /proc/self/mounts (or from the
+// headless driver's table, headless::SetMountTable).
 //
 // The table is read afresh on every call: mounts come and go (a stick plugged in) and the
 // callers (drive lists of file requesters) ask rarely.
@@ -11,6 +12,7 @@
 #include <system_error>
 
 #include "services/internal/cp1252.h"
+#include "services/internal/device.h"
 #include "services/internal/mount_table.h"
 #include "services/services.h"
 
@@ -83,6 +85,9 @@ std::string WithoutTrailingSlashes(std::string path) {
 }
 
 std::vector<MountEntry> ReadMountTable() {
+  if (const std::string& table = HeadlessMountTable(); !table.empty()) {
+    return ParseMountTable(table);
+  }
   std::ifstream in("/proc/self/mounts");
   if (!in) return {};
   std::ostringstream text;

@@ -23,7 +23,7 @@ namespace bevel::headless {
 void Use();
 // Back to the start values: no keys or buttons, locks off, mouse (0, 0), clock 0, frame advance
 // 0, the default date, no queued actions, no callback, frame count 0, an empty clipboard, no
-// close request.
+// close request, the machine's mount table.
 void Reset();
 
 void SetKey(int scanCode, bool down);
@@ -53,6 +53,12 @@ void SetDateAtClockZero(int date);
 // also readable and settable while no headless screen is open. A text ends at a NUL byte.
 void SetClipboard(std::string_view text);
 std::string Clipboard();
+
+// The mount table the drive services read (DriveRoots, DriveType, DriveLabel) instead of the
+// machine's, whichever device is open: lines as in /proc/self/mounts ("DEVICE POINT TYPE ...");
+// "" returns to the machine's. A device outside /dev has no label. Drive lists then look the
+// same on every machine.
+void SetMountTable(std::string_view text);
 
 // Number of ShowFrame calls since Reset.
 int FrameCount();

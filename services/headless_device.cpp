@@ -35,6 +35,7 @@ struct Driver {
   bool closeRequested = false;
   Surface shown;
   std::string clipboard;
+  std::string mountTable;  // "" = the machine's
 };
 
 Driver& TheDriver() {
@@ -117,6 +118,10 @@ std::uint32_t HeadlessTicks() {
   return TheDriver().clock;
 }
 
+const std::string& HeadlessMountTable() {
+  return TheDriver().mountTable;
+}
+
 long long HeadlessLocalNow() {
   return TheDriver().dateAtZero + TheDriver().clock / 1000;
 }
@@ -187,6 +192,10 @@ void SetClipboard(std::string_view text) {
 }
 std::string Clipboard() {
   return TheDriver().clipboard;
+}
+
+void SetMountTable(std::string_view text) {
+  TheDriver().mountTable = text;
 }
 
 int FrameCount() {

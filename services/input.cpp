@@ -14,6 +14,7 @@ void PollKeyboard() {
   s.keysBefore = s.keys.down;
   s.device->ReadKeyboard(s.keys);
   for (int k = 0; k < 256; ++k) s.released[k] = s.keysBefore[k] && !s.keys.down[k];
+  if (s.examineObserver) s.examineObserver(EXAMINED_KEYBOARD, s.framesShown);
 }
 
 int KeyPushed(int key) {
@@ -42,7 +43,9 @@ int NumLockOn() {
 
 void PollMouse() {
   ServiceState& s = Services();
-  if (s.device) s.device->ReadMouse(s.mouse);
+  if (!s.device) return;
+  s.device->ReadMouse(s.mouse);
+  if (s.examineObserver) s.examineObserver(EXAMINED_MOUSE, s.framesShown);
 }
 
 int MouseX() {

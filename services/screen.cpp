@@ -34,6 +34,7 @@ long long SystemLocalNow() {
 
 long long CurrentLocalNow() {
   ServiceState& s = Services();
+  if (s.frameClockMs > 0) return s.frameClockDate + s.frameClockTicks / 1000;
   if (s.device) return s.device->LocalNow();
   if (s.selectedDevice == DEVICE_HEADLESS) return HeadlessLocalNow();
   return SystemLocalNow();
@@ -83,6 +84,7 @@ int OpenScreen(int width, int height, int depth, std::string_view title, int fla
   s.keysBefore = {};
   s.released = {};
   s.mouse = {};
+  s.framesShown = 0;
   return 1;
 }
 
@@ -113,7 +115,17 @@ void ClearScreen(int colour) {
 
 void ShowFrame() {
   ServiceState& s = Services();
-  if (s.device) s.device->Present(s.backBuffer);
+  if (!s.device) return;
+  if (s.frameClockMs > 0) {
+    if (s.openDevice == DEVICE_SDL) {
+      // No faster than the clock says, so that the person sees the frames at their pace.
+      std::this_thread::sleep_until(s.lastShown + std::chrono::milliseconds(s.frameClockMs));
+      s.lastShown = std::chrono::steady_clock::now();
+    }
+    s.frameClockTicks += static_cast<std::uint32_t>(s.frameClockMs);
+  }
+  ++s.framesShown;
+  s.device->Present(s.backBuffer);
 }
 
 int BackBufferTarget() {
@@ -132,6 +144,7 @@ int CloseRequested() {
 
 std::uint32_t TickCount() {
   ServiceState& s = Services();
+  if (s.frameClockMs > 0) return s.frameClockTicks;
   if (s.device) return s.device->Ticks();
   if (s.selectedDevice == DEVICE_HEADLESS) return detail::HeadlessTicks();
   static const auto start = std::chrono::steady_clock::now();
@@ -148,6 +161,22 @@ void Delay(int ms) {
   } else {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
   }
+}
+
+void SetFrameClock(int frameMs) {
+  ServiceState& s = Services();
+  if (frameMs <= 0) {
+    s.frameClockMs = 0;
+    return;
+  }
+  s.frameClockDate = detail::CurrentLocalNow();
+  s.frameClockTicks = 0;
+  s.lastShown = std::chrono::steady_clock::now();
+  s.frameClockMs = frameMs;
+}
+
+void SetExamineObserver(std::function<void(int examined, int frame)> observer) {
+  Services().examineObserver = std::move(observer);
 }
 
 }  // namespace bevel

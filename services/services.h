@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -258,6 +259,26 @@ std::string FormatDate(std::string_view mask, int date);
 // the two-letter weekday abbreviation (0 = "So" for Sunday .. 6 = "Sa"); "" out of range.
 std::string_view MonthName(int month);
 std::string_view WeekdayAbbreviation(int weekday);
+
+// ---------------------------------------------------------------------------------------------
+// Recording a session: what a program needs to write down a person's input frame by frame so
+// that the headless device replays it to the same pixels (the demo runner's --record).
+// ---------------------------------------------------------------------------------------------
+
+// With frameMs > 0 time steps with the frames as on the headless device: TickCount is 0 now and
+// advances by exactly frameMs at every ShowFrame, DateNow goes on from its value now at the same
+// pace, and on a real display ShowFrame waits until frameMs have passed since the previous
+// frame was shown. All the toolkit times (double clicks, auto-repeat, the caret's blink) then
+// depend on the frames alone. 0 returns to the device's own clock.
+void SetFrameClock(int frameMs);
+
+// What an examination read (the first argument of an examine observer).
+inline constexpr int EXAMINED_KEYBOARD = 1;  // PollKeyboard
+inline constexpr int EXAMINED_MOUSE = 2;     // PollMouse
+// Called after every examination of the open screen's device with what was examined and the
+// number of ShowFrame calls since the screen was opened; the queries (KeyPushed, CapsLockOn,
+// MouseX, MouseButton, MouseWheel) return what it read. An empty function removes it.
+void SetExamineObserver(std::function<void(int examined, int frame)> observer);
 
 // ---------------------------------------------------------------------------------------------
 // Directories and files. Paths use "/"; texts are Windows-1252 and converted to the file

@@ -57,6 +57,8 @@ std::unique_ptr<Device> MakeHeadlessDevice();
 // The headless driver's clock and date, also valid before a headless screen is open.
 std::uint32_t HeadlessTicks();
 long long HeadlessLocalNow();
+// headless::SetMountTable's text; "" while the machine's mount table counts.
+const std::string& HeadlessMountTable();
 
 // Local civil time of the machine, used by the SDL device and before any screen exists.
 long long SystemLocalNow();

@@ -2,7 +2,9 @@
 // `ServiceState& s = Services();`.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -37,6 +39,14 @@ struct ServiceState {
   std::array<bool, 256> keysBefore{};  // keys at the previous examination
   std::array<bool, 256> released{};    // edges seen by the latest examination
   MouseState mouse;
+
+  // SetFrameClock: 0 = the device's clock; else the clock steps by this many ms per frame.
+  int frameClockMs = 0;
+  std::uint32_t frameClockTicks = 0;
+  long long frameClockDate = 0;  // local "now" when the frame clock started
+  std::chrono::steady_clock::time_point lastShown;
+  int framesShown = 0;  // ShowFrame calls since OpenScreen
+  std::function<void(int, int)> examineObserver;
 };
 
 ServiceState& Services();
