@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,7 +33,11 @@ constexpr const char* kUsage =
     "  --frames N       stop after N frames\n"
     "  --shots DIR      directory for relative screenshot names\n"
     "  --report FILE    write what happened to FILE\n"
-    "  --scale N        show each pixel of a window as N x N pixels (1..8)\n";
+    "  --scale N        show each pixel of a window as N x N pixels (1..8)\n"
+    "  --record FILE    record the session on a real display as a script for --script\n";
+
+// The one drive of the built-in tours: a device outside /dev has no label.
+constexpr const char* kTourMounts = "tour / ext4 rw 0 0\n";
 
 bool ReadText(const std::string& file, std::string& text) {
   std::ifstream in(file, std::ios::binary);
@@ -48,6 +53,17 @@ bool ReadText(const std::string& file, std::string& text) {
 Runner::Runner(std::string program, std::string tour)
     : program_(std::move(program)), tour_(std::move(tour)) {}
 
+void Runner::AddSwitch(std::string name, std::string help) {
+  switches_.push_back({std::move(name), std::move(help)});
+}
+
+bool Runner::Switch(std::string_view name) const {
+  for (const ProgramSwitch& s : switches_) {
+    if (s.name == name) return s.given;
+  }
+  return false;
+}
+
 bool Runner::ParseArgs(int argc, char** argv) {
   std::string scriptFile;
   auto fail = [&](const std::string& message) {
@@ -58,9 +74,13 @@ bool Runner::ParseArgs(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool takesValue = arg == "--script" || arg == "--frames" || arg == "--shots" ||
-                            arg == "--report" || arg == "--scale";
+                            arg == "--report" || arg == "--scale" || arg == "--record";
     if (takesValue && i + 1 >= argc) return fail(arg + " needs a value");
-    if (arg == "--headless") {
+    auto own = std::find_if(switches_.begin(), switches_.end(),
+                            [&](const ProgramSwitch& s) { return s.name == arg; });
+    if (own != switches_.end()) {
+      own->given = true;
+    } else if (arg == "--headless") {
       headless_ = true;
     } else if (arg == "--script") {
       scriptFile = argv[++i];
@@ -82,12 +102,22 @@ bool Runner::ParseArgs(int argc, char** argv) {
       shotDir_ = argv[++i];
     } else if (arg == "--report") {
       reportFile_ = argv[++i];
+    } else if (arg == "--record") {
+      recordFile_ = argv[++i];
     } else if (arg == "--help" || arg == "-h") {
       std::printf("usage: %s [flags]\n%s", program_.c_str(), kUsage);
+      for (const ProgramSwitch& s : switches_) {
+        std::printf("  %-16s %s\n", s.name.c_str(), s.help.c_str());
+      }
       return false;
     } else {
       return fail("unknown flag '" + arg + "' (--help lists the flags)");
     }
+  }
+  if (!recordFile_.empty() && (headless_ || !scriptFile.empty())) {
+    return fail(
+        "--record records a person on a real display; it takes neither --headless "
+        "nor --script");
   }
   std::string text;
   if (!scriptFile.empty()) {
@@ -105,7 +135,7 @@ bool Runner::ParseArgs(int argc, char** argv) {
 }
 
 void Runner::SelectDevice() const {
-  bevel::SelectDevice(headless_ ? DEVICE_HEADLESS : DEVICE_AUTO);
+  bevel::SelectDevice(headless_ ? DEVICE_HEADLESS : recordFile_.empty() ? DEVICE_AUTO : DEVICE_SDL);
   SetWindowScale(scale_);
 }
 
@@ -117,9 +147,21 @@ void Runner::Start() {
   frameStart_ = TickCount();
   if (!Headless()) {
     steps_.clear();  // scripts play on the headless device only
+    if (!recordFile_.empty() && !recorder_.Start(recordFile_, program_, kHeadlessFrameMs)) {
+      std::fprintf(stderr, "%s: cannot write the recording %s\n", program_.c_str(),
+                   recordFile_.c_str());
+      exitCode_ = 1;
+    }
+    frameStart_ = TickCount();
     return;
   }
   headless::SetFrameAdvance(kHeadlessFrameMs);
+  if (tourRun_) headless::SetMountTable(kTourMounts);
+  // A date at the top of the script holds from the start: gadgets made before the first frame
+  // show it.
+  while (next_ < steps_.size() && steps_[next_].op == script::Op::Date) {
+    headless::SetDateAtClockZero(steps_[next_++].a - static_cast<int>(headless::Clock() / 1000));
+  }
   if (tourRun_ && shotDir_.empty() && !steps_.empty()) {
     // A fresh directory per run: two tours at once must not overwrite each other's pictures.
     std::error_code ec;
@@ -162,6 +204,15 @@ void Runner::Examine(int frame) {
       case script::Op::Shot:
         Shot(s);
         break;
+      case script::Op::Date:
+        headless::SetDateAtClockZero(s.a - static_cast<int>(headless::Clock() / 1000));
+        break;
+      case script::Op::CapsLock:
+        headless::SetCapsLock(s.a != 0);
+        break;
+      case script::Op::NumLock:
+        headless::SetNumLock(s.a != 0);
+        break;
       case script::Op::WaitFrames:
         dueFrame_ = frame + s.a;
         if (s.a > 0) return;
@@ -173,6 +224,9 @@ void Runner::Examine(int frame) {
     }
   }
   scriptDone_ = true;
+  // The run ends after this frame; a requester open now would never return to the program's
+  // own loop, so it is cancelled as a closed window cancels it.
+  if (maxFrames_ < 0) headless::RequestClose();
 }
 
 std::string Runner::ShotPath(const std::string& file) {
@@ -227,6 +281,7 @@ void Runner::Report(std::string line) {
 
 int Runner::Close() {
   if (Headless()) headless::SetExamineCallback({});
+  recorder_.Finish();
   if (reportFile_.empty()) return exitCode_;
   std::set<int> linesLeft;
   for (std::size_t i = next_; i < steps_.size(); ++i) linesLeft.insert(steps_[i].line);

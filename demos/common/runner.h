@@ -22,15 +22,19 @@
 //   --shots DIR      relative screenshot names are taken in DIR
 //   --report FILE    write what happened (end, frames, screenshots, the program's lines) to FILE
 //   --scale N        a window shows each back-buffer pixel as N x N pixels (1..8)
+//   --record FILE    on a real display: write the person's input, frame by frame, as a script
+//                    that replays the session headless to the same pixels (recorder.h)
 //   --help           print the flags
+// and the program's own switches (AddSwitch).
 //
 // A headless run plays the script (or the program's built-in tour when there is no --script)
 // and ends after the frame in which its last line ran, unless --frames says how many frames to
-// run; Escape and closing the window end every run. The tour writes its screenshots into a new
-// temporary directory unless --shots names one. Every screenshot written is printed as
-// "screenshot: PATH"; one that cannot be written is reported on stderr and the run goes on.
+// run; a requester still open then is cancelled, as if the window were closed. The tour writes
+// its screenshots into a new temporary directory unless --shots names one, and sees one drive,
+// "/", so that its pictures are the same on every machine. Every screenshot written is printed
+// as "screenshot: PATH"; one that cannot be written is reported on stderr and the run goes on.
 // Headless frames last 20 ms of the headless clock; on a real display the runner paces the
-// loop to about 60 frames per second.
+// loop to about 60 frames per second (50 while recording, the headless pace).
 #pragma once
 
 #include <cstdint>
@@ -38,6 +42,7 @@
 #include <string_view>
 #include <vector>
 
+#include "demos/common/recorder.h"
 #include "demos/common/script.h"
 
 namespace bevel::demo {
@@ -48,12 +53,16 @@ class Runner {
   // none: such a run shows one frame unless --frames asks for more).
   explicit Runner(std::string program, std::string tour = "");
 
+  // A flag of the program's own without a value, listed by --help; call before ParseArgs.
+  void AddSwitch(std::string name, std::string help);
+  // Whether the switch was given.
+  bool Switch(std::string_view name) const;
   // Reads the flags. false after a message on stderr (or --help on stdout): the program
   // should end with ExitCode().
   bool ParseArgs(int argc, char** argv);
   // Chooses the device and the window scale for the next OpenScreen.
   void SelectDevice() const;
-  // Call after OpenScreen: starts the script on the headless device.
+  // Call after OpenScreen: starts the script on the headless device, or the recording.
   void Start();
   // Call once at the end of every frame: true when the run is over (--frames reached, or the
   // script has played its last line). Paces the loop on a real display.
@@ -63,11 +72,12 @@ class Runner {
   void End(std::string_view reason);
   // A line of the program's own for the report.
   void Report(std::string line);
-  // Stops the script and writes the report (--report). Returns ExitCode().
+  // Stops the script or the recording and writes the report (--report). Returns ExitCode().
   int Close();
   bool Headless() const;
   int Frames() const { return frames_; }
-  // 0 after a good run, 2 after bad flags or a bad script, 1 when the report cannot be written.
+  // 0 after a good run, 2 after bad flags or a bad script, 1 when the report or the recording
+  // cannot be written.
   int ExitCode() const { return exitCode_; }
 
   // A data file of the program: the working directory's, else the one next to the executable;
@@ -79,8 +89,16 @@ class Runner {
   void Shot(const script::Step& step);
   std::string ShotPath(const std::string& file);
 
+  struct ProgramSwitch {
+    std::string name, help;
+    bool given = false;
+  };
+
   std::string program_;
   std::string tour_;
+  std::vector<ProgramSwitch> switches_;
+  std::string recordFile_;
+  Recorder recorder_;
   bool headless_ = false;
   int maxFrames_ = -1;
   int scale_ = 1;

@@ -5,16 +5,18 @@
 #include <charconv>
 #include <string>
 
+#include "services/services.h"
+
 namespace bevel::script {
 namespace {
 
-struct KeyName {
+struct NamedKey {
   std::string_view name;
   int code;
 };
 
 // Set-1 scan codes, the numbering the services use.
-constexpr KeyName kKeys[] = {
+constexpr NamedKey kKeys[] = {
     {"escape", 1},   {"backspace", 14}, {"tab", 15},   {"enter", 28},  {"return", 28},
     {"ctrl", 29},    {"rctrl", 157},    {"shift", 42}, {"rshift", 54}, {"alt", 56},
     {"altgr", 184},  {"space", 57},     {"home", 199}, {"up", 200},    {"pageup", 201},
@@ -52,6 +54,24 @@ std::vector<std::string_view> Words(std::string_view line) {
     if (p > start) words.push_back(line.substr(start, p - start));
   }
   return words;
+}
+
+// "2007-02-14" and "12:00:00" as a date of the services; false unless both are whole and valid.
+bool DateAndTime(std::string_view day, std::string_view time, int& date) {
+  auto fields = [](std::string_view text, char separator, int(&out)[3]) {
+    for (int i = 0; i < 3; ++i) {
+      const std::size_t end = i < 2 ? text.find(separator) : text.size();
+      if (end == std::string_view::npos || !Number(text.substr(0, end), out[i])) return false;
+      text.remove_prefix(i < 2 ? end + 1 : end);
+    }
+    return true;
+  };
+  int d[3] = {}, t[3] = {};
+  if (!fields(day, '-', d) || !fields(time, ':', t)) return false;
+  if (d[0] < 1902 || d[0] > 2037 || d[1] < 1 || d[1] > 12 || d[2] < 1 || d[2] > 31) return false;
+  if (t[0] < 0 || t[0] > 23 || t[1] < 0 || t[1] > 59 || t[2] < 0 || t[2] > 59) return false;
+  date = MakeDate(d[0], d[1], d[2], t[0], t[1], t[2]);
+  return DateDay(date) == d[2];  // no 31 April
 }
 
 int Button(std::string_view word) {
@@ -118,6 +138,18 @@ std::string ParseLine(const std::vector<std::string_view>& w, int line, std::vec
         w[0].data() + from,
         static_cast<std::size_t>(w.back().data() + w.back().size() - (w[0].data() + from)));
     out.push_back({Op::Shot, 0, 0, std::string(rest), line});
+  } else if (cmd == "date") {
+    if (auto e = wantArgs(1, 2); !e.empty()) return e;
+    int date = 0;
+    if (!DateAndTime(w[1], args == 2 ? w[2] : "00:00:00", date)) {
+      return "'date' needs a date and time as 2007-02-14 12:00:00";
+    }
+    add(Op::Date, date);
+  } else if (cmd == "capslock" || cmd == "numlock") {
+    if (auto e = wantArgs(1, 1); !e.empty()) return e;
+    const std::string state = Lower(w[1]);
+    if (state != "on" && state != "off") return "'" + cmd + "' needs on or off";
+    add(cmd == "capslock" ? Op::CapsLock : Op::NumLock, state == "on" ? 1 : 0);
   } else {
     return "unknown command '" + std::string(w[0]) + "'";
   }
@@ -128,7 +160,7 @@ std::string ParseLine(const std::vector<std::string_view>& w, int line, std::vec
 
 int KeyCode(std::string_view name) {
   const std::string n = Lower(name);
-  for (const KeyName& k : kKeys) {
+  for (const NamedKey& k : kKeys) {
     if (k.name == n) return k.code;
   }
   if (n.size() == 1) {
@@ -150,6 +182,22 @@ int KeyCode(std::string_view name) {
     return v;
   }
   return 0;
+}
+
+std::string KeyName(int code) {
+  for (const NamedKey& k : kKeys) {
+    if (k.code == code && k.name != "return") return std::string(k.name);
+  }
+  if (code >= 2 && code <= 10) return std::string(1, static_cast<char>('1' + code - 2));
+  if (code == 11) return "0";
+  if (code >= 16 && code < 16 + static_cast<int>(kRow1.size()))
+    return std::string(1, kRow1[code - 16]);
+  if (code >= 30 && code < 30 + static_cast<int>(kRow2.size()))
+    return std::string(1, kRow2[code - 30]);
+  if (code >= 44 && code < 44 + static_cast<int>(kRow3.size()))
+    return std::string(1, kRow3[code - 44]);
+  if (code >= 59 && code <= 68) return "f" + std::to_string(code - 58);
+  return "sc" + std::to_string(code);
 }
 
 bool Parse(std::string_view text, std::vector<Step>& steps, std::string& error) {

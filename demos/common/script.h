@@ -15,6 +15,10 @@
 //   wait N            lets N frames pass
 //   wait Nms          lets N milliseconds of the headless clock pass
 //   shot FILE         writes the frame now on the screen as a PNG file
+//   date YYYY-MM-DD [HH:MM:SS]   the headless date and time from now on; before any other
+//                     command: from the start of the run (gadgets made at start-up see it)
+//   capslock on|off   the Caps Lock state
+//   numlock on|off    the Num Lock state
 //
 // The commands between two waits take effect together, in one frame: it sees the last
 // position moved to, the buttons and keys as they were left, and the sum of the wheel notches.
@@ -31,12 +35,26 @@
 
 namespace bevel::script {
 
-enum class Op { Move, Press, Release, Wheel, KeyDown, KeyUp, WaitFrames, WaitMs, Shot };
+enum class Op {
+  Move,
+  Press,
+  Release,
+  Wheel,
+  KeyDown,
+  KeyUp,
+  WaitFrames,
+  WaitMs,
+  Shot,
+  Date,
+  CapsLock,
+  NumLock
+};
 
 struct Step {
   Op op = Op::WaitFrames;
-  int a = 0;         // x, button (1 left, 2 right, 3 middle), notches, scan code, frames or ms
-  int b = 0;         // y
+  int a = 0;  // x, button (1 left, 2 right, 3 middle), notches, scan code, frames, ms, date or
+              // lock state (1 on)
+  int b = 0;  // y
   std::string file;  // Shot
   int line = 0;      // 1-based line of the script, for messages
 };
@@ -48,5 +66,7 @@ bool Parse(std::string_view text, std::vector<Step>& steps, std::string& error);
 
 // Scan code of a key name or "scN" (1..255); 0 for anything else.
 int KeyCode(std::string_view name);
+// The name of a scan code as KeyCode reads it: its name, else "scN".
+std::string KeyName(int code);
 
 }  // namespace bevel::script
