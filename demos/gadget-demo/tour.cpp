@@ -1,0 +1,167 @@
+// The built-in tour (tour.h). Positions are back-buffer pixels of the 800 x 600 screen: the
+// screen's gadgets lie 18 pixels lower than their creation y, below the menu bar; requesters are
+// centred on the screen, their buttons 26 pixels above the bottom of their content. The pointer
+// rests at the bottom right corner for the screenshots.
+#include "demos/gadget-demo/tour.h"
+
+namespace bevel::gadget_demo {
+
+const char* const kTour =
+    R"(# The start screen, once the progress bar and the spin have counted up to 145.
+move 790 590
+wait 150
+shot gadget-demo-01-start.png
+
+# Play disables itself, enables Stop and ticks item 4; Stop brings it back as "Haha".
+move 259 40
+click
+move 790 590
+wait 2
+shot gadget-demo-02-play.png
+move 331 40
+click
+
+# A double click on a list item shows its message; OK closes it.
+move 60 129
+click
+click
+wait 2
+shot gadget-demo-03-double-click.png
+move 400 318
+click
+wait 2
+
+# The list: item 3 selected and removed, an item added, the second column's header clicked,
+# a cell right-clicked (each writes into the text field), then "Select" copies the selected
+# item into it; the wheel shows the end of the list.
+move 60 143
+click
+move 300 118
+click
+move 300 90
+click
+move 190 86
+click
+move 190 157
+click right
+move 300 146
+click
+move 100 180
+wheel -10
+wait 1
+move 790 590
+wait 2
+shot gadget-demo-04-list.png
+
+# "Knoten" expands every node of the tree; the second artificial option takes over from the first.
+move 285 528
+click
+move 645 497
+click
+move 790 590
+wait 2
+shot gadget-demo-05-tree.png
+
+# The menu "Titel" with its sub-menu "Sub" and, inside it, "Was"; a click elsewhere closes it.
+move 22 9
+click
+move 60 47
+wait 2
+move 210 63
+wait 2
+shot gadget-demo-06-menu.png
+move 700 300
+click
+
+# Window 1 over the frozen screen; its button shows window 2 above it. OK hides window 2 and
+# the link closes window 1.
+move 630 351
+click
+wait 2
+move 412 372
+click
+wait 2
+move 790 590
+wait 2
+shot gadget-demo-07-windows.png
+move 252 72
+click
+wait 2
+move 267 372
+click
+wait 2
+
+# Message requesters: "Ja/Nein" answered with "Nein", "Eintrag 1/Eintrag 2" with "Eintrag 2".
+move 90 268
+click
+wait 2
+move 445 324
+wait 1
+shot gadget-demo-08-yes-no.png
+click
+wait 2
+move 270 268
+click
+wait 2
+move 445 318
+click
+wait 2
+
+# The complex message box: "Add" appends "neu" to its list; selecting "Raus" closes it.
+move 90 298
+click
+wait 2
+move 445 397
+click
+wait 2
+move 340 340
+wheel -1
+wait 2
+shot gadget-demo-09-complex.png
+move 340 319
+click
+wait 2
+
+# The input requester refuses an empty text with a message of its own; then "Hallo" is taken
+# and becomes the button's caption.
+move 310 238
+click
+wait 2
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+move 400 417
+click
+wait 3
+shot gadget-demo-10-input-refused.png
+move 400 318
+click
+wait 2
+move 400 309
+click
+keydown shift
+key h
+keyup shift
+key a
+key l
+key l
+key o
+key enter
+wait 2
+
+# The date field with its calendar open.
+move 760 438
+click
+move 790 590
+wait 2
+shot gadget-demo-14-calendar.png
+
+# Ctrl+B ends the demo.
+keydown ctrl
+keydown b
+wait 1
+)";
+
+}  // namespace bevel::gadget_demo
