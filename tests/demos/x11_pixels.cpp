@@ -1,0 +1,115 @@
+// Pixels for the real-display tests' shell scripts: an X window's pixels as the X server holds
+// them (what a person sees), compared with the headless device's screenshots.
+//
+//   x11-pixels capture WINDOW_ID FILE.png   writes the window's pixels
+//   x11-pixels compare A.png B.png          counts the pixels that differ (sizes must match)
+//   x11-pixels at FILE.png X Y              prints the pixel as 0xBBGGRR
+//
+// Exit code 0 done (compare: no pixel differs), 1 failed or different, 2 usage.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "services/internal/image_codec.h"
+
+namespace {
+
+using bevel::detail::LoadPng;
+using bevel::detail::Surface;
+
+// Xlib's default handler ends the process on any error; a failed read is a failed capture.
+int IgnoreXError(Display*, XErrorEvent*) {
+  return 0;
+}
+
+// A mask's lowest set bit, so that any 24-bit visual reads as 8 bits per channel.
+int Shift(unsigned long mask) {
+  int shift = 0;
+  while (mask != 0 && (mask & 1) == 0) {
+    mask >>= 1;
+    ++shift;
+  }
+  return shift;
+}
+
+int Capture(const char* windowId, const char* file) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return 1;
+  XSetErrorHandler(IgnoreXError);
+  const Window window = std::strtoul(windowId, nullptr, 10);
+  XWindowAttributes attributes{};
+  XImage* image = nullptr;
+  if (XGetWindowAttributes(display, window, &attributes) != 0) {
+    image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                      static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+  }
+  bool written = false;
+  if (image != nullptr) {
+    Surface picture(attributes.width, attributes.height);
+    const int rs = Shift(image->red_mask), gs = Shift(image->green_mask),
+              bs = Shift(image->blue_mask);
+    for (int y = 0; y < attributes.height; ++y) {
+      for (int x = 0; x < attributes.width; ++x) {
+        const unsigned long p = XGetPixel(image, x, y);
+        const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> rs);
+        const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> gs);
+        const auto b = static_cast<std::uint32_t>((p & image->blue_mask) >> bs);
+        picture.At(x, y) = r | g << 8 | b << 16;
+      }
+    }
+    XDestroyImage(image);
+    written = bevel::detail::SavePng(picture, file);
+  }
+  XCloseDisplay(display);
+  return written ? 0 : 1;
+}
+
+int Compare(const char* a, const char* b) {
+  Surface pa, pb;
+  if (!LoadPng(a, pa) || !LoadPng(b, pb)) {
+    std::printf("cannot read %s or %s\n", a, b);
+    return 1;
+  }
+  if (pa.width != pb.width || pa.height != pb.height) {
+    std::printf("sizes differ: %d x %d, %d x %d\n", pa.width, pa.height, pb.width, pb.height);
+    return 1;
+  }
+  int different = 0;
+  for (int y = 0; y < pa.height; ++y) {
+    for (int x = 0; x < pa.width; ++x) {
+      if (((pa.At(x, y) ^ pb.At(x, y)) & 0xFFFFFF) == 0) continue;
+      if (different++ == 0) {
+        std::printf("first difference at (%d, %d): 0x%06X, 0x%06X\n", x, y,
+                    static_cast<unsigned>(pa.At(x, y) & 0xFFFFFF),
+                    static_cast<unsigned>(pb.At(x, y) & 0xFFFFFF));
+      }
+    }
+  }
+  std::printf("%d pixels differ\n", different);
+  return different == 0 ? 0 : 1;
+}
+
+int At(const char* file, const char* x, const char* y) {
+  Surface p;
+  const int px = std::atoi(x), py = std::atoi(y);
+  if (!LoadPng(file, p) || !p.Contains(px, py)) return 1;
+  std::printf("0x%06X\n", static_cast<unsigned>(p.At(px, py) & 0xFFFFFF));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "capture" && argc == 4) return Capture(argv[2], argv[3]);
+  if (command == "compare" && argc == 4) return Compare(argv[2], argv[3]);
+  if (command == "at" && argc == 5) return At(argv[2], argv[3], argv[4]);
+  std::fprintf(stderr,
+               "usage: x11-pixels capture WINDOW_ID FILE.png | compare A.png B.png | "
+               "at FILE.png X Y\n");
+  return 2;
+}
