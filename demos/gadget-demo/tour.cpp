@@ -122,8 +122,8 @@ move 340 319
 click
 wait 2
 
-# The input requester refuses an empty text with a message of its own; then "Hallo" is taken
-# and becomes the button's caption.
+# The input requester refuses an empty text with a message of its own; then of "Hallo Welt"
+# the first eight characters, its maximum, are taken and become the button's caption.
 move 310 238
 click
 wait 2
@@ -148,6 +148,13 @@ key a
 key l
 key l
 key o
+key space
+keydown shift
+key w
+keyup shift
+key e
+key l
+key t
 key enter
 wait 2
 

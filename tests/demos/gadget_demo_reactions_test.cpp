@@ -1,7 +1,7 @@
-// gadget-demo's reactions, frame by frame on the headless device: a person clicks and types
-// through the demo's own frame loop (its requesters included), and the gadgets, windows and
-// requester answers are checked afterwards. What the tour's reference pictures already show
-// (the menu, the windows' look, the calendar) is not repeated here.
+// gadget-demo's reactions, frame by frame on the headless device: a person clicks through the
+// demo's own frame loop (its requesters included), and the gadgets, windows and requester
+// answers are checked afterwards. What the tour already checks (its pictures, its requesters'
+// answers, Ctrl+B) is not repeated here.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -110,10 +110,6 @@ TEST_F(GadgetDemoReactions, ListClicksWriteIntoTheTextField) {
   ASSERT_EQ(CountGadgetItems(gd::kList), 22);
   EXPECT_EQ(GetItemText(gd::kList, 3), "Music Song n\xB0 4\nItem 5");
   EXPECT_EQ(GetItemText(gd::kList, 21), "New Item Added...");
-  // A double click shows a message; its OK answers 1.
-  Play(ClickAt(ListRow(1, 60)) + Then([] { headless::SetButton(1, true); }) +
-       Then([] { headless::SetButton(1, false); }) + Click(-1));
-  EXPECT_EQ(log, std::vector<std::string>{"requester 104 1"});
 }
 
 TEST_F(GadgetDemoReactions, ArtificialOptionsActAsOneGroupThatStaysOn) {
@@ -178,47 +174,18 @@ TEST_F(GadgetDemoReactions, WindowOneShowsWindowTwoAndEitherClosesWindowOne) {
   EXPECT_EQ(active(), 0);
 }
 
-TEST_F(GadgetDemoReactions, MessageRequestersReportTheirAnswers) {
-  Play(ClickAt(OnScreen(gd::kMessageYesNo)) + Click(-2));
-  Play(ClickAt(OnScreen(gd::kMessageEntries)) + Click(-1));
-  Play(ClickAt(OnScreen(gd::kMessageYesNo)) + Keys({KEY_ESCAPE}));
-  EXPECT_EQ(log,
-            (std::vector<std::string>{"requester 117 2", "requester 118 1", "requester 117 0"}));
-}
-
-TEST_F(GadgetDemoReactions, ComplexMessageAddsNeuNeedsASelectionAndClosesOnRaus) {
-  // "Add" twice, then OK without a selection stays open; "Hallo 2" selected, OK answers 1.
-  Play(ClickAt(OnScreen(gd::kComplexMessage)) + Click(-2) + Click(-2) + Then([this] {
+TEST_F(GadgetDemoReactions, ComplexMessageAddsNeuAndItsOkNeedsASelection) {
+  Play(ClickAt(OnScreen(gd::kComplexMessage)) + Click(-2) + Click(-2) + Click(-1) + Then([] {
+         EXPECT_EQ(WindowExists(-1), 1);  // OK without a selection
          EXPECT_EQ(CountGadgetItems(gd::kRequesterList), 7);
          EXPECT_EQ(GetItemText(gd::kRequesterList, 6), "neu");
-         EXPECT_EQ(WindowHeight(-1), 48 + 80);
+         SetGadgetState(gd::kRequesterList, 1);
        }) +
-       Click(-1) + Then([] { EXPECT_EQ(WindowExists(-1), 1); }) +
-       Then([] { SetGadgetState(gd::kRequesterList, 1); }) + Click(-1));
-  // Selecting "Raus" by a click closes it without an answer.
-  Play(ClickAt(OnScreen(gd::kComplexMessage)) + ClickAt([] {
-         const auto [x, y] = GadgetCentre(gd::kRequesterList)();
-         return std::pair(x, y < 0 ? y : y - 21 + 2 * 14);  // the third row
-       }));
-  EXPECT_EQ(log, (std::vector<std::string>{"requester 132 1", "requester 132 0"}));
+       Click(-1));
+  EXPECT_EQ(log, std::vector<std::string>{"requester 132 1"});
 }
 
-TEST_F(GadgetDemoReactions, InputRequesterRefusesAnEmptyTextThenTakesEightCharacters) {
-  Play(ClickAt(OnScreen(gd::kInput)) + WaitFor(-1) +
-       Then([] { EXPECT_EQ(WindowHeight(-1), 2 * 13 + 14 + 47 + 80); }) +
-       Keys({KEY_BACKSPACE, KEY_BACKSPACE, KEY_BACKSPACE, KEY_BACKSPACE, KEY_BACKSPACE}) +
-       Click(-1) + WaitFor(-2) + Click(-4) + WaitFor(-1) +
-       Then([] { EXPECT_EQ(GetGadgetText(-2), ""); }) + Click(-2) +
-       Keys({KEY_Q, KEY_W, KEY_E, KEY_R, KEY_T, KEY_Z, KEY_U, KEY_I, KEY_O, KEY_P, KEY_ENTER}));
-  EXPECT_EQ(GetGadgetText(gd::kInput), "qwertzui");
-  EXPECT_EQ(log, (std::vector<std::string>{"requester 123 refused 1", "requester 123 qwertzui"}));
-}
-
-TEST_F(GadgetDemoReactions, CtrlBBeendenThePictureButtonAndClosingEndTheDemo) {
-  EXPECT_EQ(Play(Then([] { headless::SetKey(KEY_LEFT_CTRL, true); }) +
-                 Then([] { headless::SetKey(KEY_B, true); }) + Frames(2)),
-            Frame::kQuitMenu);
-  headless::ReleaseAllKeys();
+TEST_F(GadgetDemoReactions, BeendenThePictureButtonAndClosingEndTheDemo) {
   // "Beenden" is the fourth entry of "Titel": a press on the title opens it.
   EXPECT_EQ(Play(ClickAt([] { return std::pair(20, 9); }) +
                  ClickAt([] { return std::pair(60, 81); }) + Frames(2)),

@@ -70,7 +70,7 @@ TEST(GadgetDemo, TourShowsEveryFeatureMatchesItsPicturesAndEndsWithCtrlB) {
   EXPECT_EQ(RequesterLines(r.report),
             (std::vector<std::string>{"requester 104 1", "requester 117 2", "requester 118 2",
                                       "requester 132 0", "requester 123 refused 1",
-                                      "requester 123 Hallo"}));
+                                      "requester 123 Hallo We"}));
 
   const std::vector<std::string> printed = Lines(r.out);
   const char* const shots[] = {"01-start",   "02-play",          "03-double-click", "04-list",
