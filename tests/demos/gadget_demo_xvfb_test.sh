@@ -35,8 +35,15 @@ click 445 324  # "Nein"
 click 630 351  # "Window 1"
 click 267 372  # window 1's link closes it
 xdotool mousemove --window "$window" 790 590
-sleep 0.5
-"$pixels" capture "$window" x-last.png || { echo "the window's pixels cannot be read"; exit 1; }
+# The picture stands still once the progress bar has counted up to its end (145 frames, a few
+# seconds; longer in a sanitizer build): from then on every frame is the last one.
+captured=0
+for _ in $(seq 150); do
+  sleep 0.2
+  "$pixels" capture "$window" x-last.png || continue
+  [ "$("$pixels" at x-last.png 547 58)" = 0x800000 ] && { captured=1; break; }
+done
+[ "$captured" -eq 1 ] || { echo "the window's pixels cannot be read, or never stood still"; exit 1; }
 
 xdotool keydown ctrl+b
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
