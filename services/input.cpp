@@ -1,4 +1,6 @@
 // Keyboard and mouse: the device is read once per examination; the queries return that state.
+#include <algorithm>
+
 #include "services/internal/service_state.h"
 #include "services/services.h"
 
@@ -45,10 +47,10 @@ void PollMouse() {
 }
 
 int MouseX() {
-  return Services().mouse.x;
+  return std::clamp(Services().mouse.x, -COORDINATE_LIMIT, COORDINATE_LIMIT);
 }
 int MouseY() {
-  return Services().mouse.y;
+  return std::clamp(Services().mouse.y, -COORDINATE_LIMIT, COORDINATE_LIMIT);
 }
 
 int MouseButton(int n) {

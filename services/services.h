@@ -27,6 +27,11 @@ inline constexpr int ANY_NUMBER = INT32_MIN;
 // Colour-less forms of the drawing operations use the pen colour.
 inline constexpr int USE_PEN = -1;
 
+// Pixel positions that the mouse reports, and that the toolkit keeps for its records, lie within
+// -COORDINATE_LIMIT .. COORDINATE_LIMIT: far beyond any screen, and far enough from the ends of
+// int that sums of a few of them cannot overflow.
+inline constexpr int COORDINATE_LIMIT = 1000000;
+
 constexpr int RGB(int r, int g, int b) {
   return (r & 255) | (g & 255) << 8 | (b & 255) << 16;
 }
@@ -201,6 +206,7 @@ int CapsLockOn();
 int NumLockOn();
 
 void PollMouse();
+// Within -COORDINATE_LIMIT .. COORDINATE_LIMIT, whatever the device delivered.
 int MouseX();
 int MouseY();
 // Nonzero while button n (1 left, 2 right, 3 middle) is down.
