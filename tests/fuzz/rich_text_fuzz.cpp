@@ -44,9 +44,16 @@ void SetUpOnce() {
   CreateFrame3D(5, 0, 0, 40, 20, "");
 }
 
-// A coordinate: mostly near the screen, sometimes anywhere in the int range.
-int Coordinate(FuzzedDataProvider& in) {
+// Any int, as a caller may pass it to a command: mostly near the screen.
+int AnyCoordinate(FuzzedDataProvider& in) {
   return in.ConsumeBool() ? in.ConsumeIntegral<int>() : in.ConsumeIntegralInRange(-80, 80);
+}
+
+// What the toolkit itself hands the drawing helpers: stored geometry is clamped to
+// COORDINATE_LIMIT, and a window's content origin lies a border, title bar and menu bar in.
+int StoredCoordinate(FuzzedDataProvider& in) {
+  return in.ConsumeBool() ? in.ConsumeIntegralInRange(-COORDINATE_LIMIT, COORDINATE_LIMIT + 50)
+                          : in.ConsumeIntegralInRange(-80, 80);
 }
 
 }  // namespace
@@ -54,7 +61,8 @@ int Coordinate(FuzzedDataProvider& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   SetUpOnce();
   FuzzedDataProvider in(data, size);
-  const int x = Coordinate(in), y = Coordinate(in), w = Coordinate(in), h = Coordinate(in);
+  const int x = StoredCoordinate(in), y = StoredCoordinate(in);
+  const int w = StoredCoordinate(in), h = StoredCoordinate(in);
   const int align = in.ConsumeIntegral<std::uint8_t>() & (ALIGN_LEFT | ALIGN_RIGHT | ALIGN_CENTER);
   const bool centre = in.ConsumeBool();
   // The tab width as SetTabWidth stores it (0: not set yet, a tab is a space wide).
@@ -78,8 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DrawTextBlock(x, y, w, h, label, align, 0x0000FF, centre);
   for (const int number : kLabelGadgets) {
     SetGadgetText(number, label);
-    ResizeGadget(number, x, y, w, h);
-    DrawGadget(*detail::FindGadget(number), Coordinate(in), Coordinate(in));
+    ResizeGadget(number, AnyCoordinate(in), AnyCoordinate(in), AnyCoordinate(in),
+                 AnyCoordinate(in));
+    DrawGadget(*detail::FindGadget(number), StoredCoordinate(in), StoredCoordinate(in));
   }
   EndDrawing();
   return 0;
