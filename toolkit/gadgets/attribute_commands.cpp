@@ -4,6 +4,8 @@
 #include <string>
 
 #include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/gadgets/list_layout.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
@@ -46,16 +48,16 @@ int GadgetExists(int number) {
 int ResizeGadget(int number, int x, int y, int width, int height) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
-  if (x != KEEP_VALUE) gadget->x = x;
-  if (y != KEEP_VALUE) gadget->y = y;
-  if (width != KEEP_VALUE) gadget->width = width;
+  if (x != KEEP_VALUE) gadget->x = detail::ClampCoordinate(x);
+  if (y != KEEP_VALUE) gadget->y = detail::ClampCoordinate(y);
+  if (width != KEEP_VALUE) gadget->width = detail::ClampCoordinate(width);
   if (height != KEEP_VALUE) {
     if (const detail::RowsFn rowsToHeight = detail::ClassOf(*gadget).rowsToHeight) {
       // A row count. A ColumnList with a header keeps its header row, as at creation.
-      gadget->rows = std::max(height, 0);
+      gadget->rows = detail::ClampRows(height);
       gadget->height = rowsToHeight(gadget->flags, gadget->rows);
     } else {
-      gadget->height = height;
+      gadget->height = detail::ClampCoordinate(height);
     }
   }
   return 1;

@@ -1,4 +1,6 @@
 // Toolkit state, initialisation and the default-colour commands.
+#include "toolkit/model/coordinates.h"
+#include "toolkit/model/requester_access.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -51,8 +53,8 @@ void SetColorSlot(int slot, int value, ColorScheme* block) {
 
 void SetScreenSize(int width, int height, int pointerSprite) {
   ToolkitState& tk = Toolkit();
-  tk.ScreenWidth = width;
-  tk.ScreenHeight = height;
+  tk.ScreenWidth = detail::ClampExtent(width);
+  tk.ScreenHeight = detail::ClampExtent(height);
   tk.PointerSprite = pointerSprite;
   tk.LastFrameTick = TickCount();
 }
