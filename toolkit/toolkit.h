@@ -532,6 +532,10 @@ int SetCursor(int number, int position);
 // with the disabled text colour; a text field loses its caret and focus, an open drop-down
 // closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
+// hidden nonzero hides the gadget, 0 shows it again. A hidden gadget is neither drawn nor
+// pressed, does not act on keys and is skipped by Tab; hiding takes its keyboard focus and
+// closes its open drop-down (no handler is asked). 1, or 0 for a missing gadget.
+int HideGadget(int number, int hidden);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
 // The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
