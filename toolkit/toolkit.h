@@ -740,4 +740,12 @@ std::string InputRequester(std::string_view title, std::string_view text,
                            std::string_view defaultText, int maximum, int flags,
                            TextRequesterCallback callback = {});
 
+// Builds the colour requester's tables: the spectrum of hues (across) and saturations (down)
+// with its picture, the 48 base colours, and the 32 custom colours, black. The custom colours
+// then last from one colour requester to the next, as long as the toolkit (InitToolkit drops
+// them; so does a second call of this). Call it after InitToolkit; a colour requester opened
+// without it builds the tables itself. 1, or 0 when the picture could not be drawn (the spectrum
+// then shows nothing but picks colours all the same).
+int InitColorRequester();
+
 }  // namespace bevel
