@@ -711,7 +711,13 @@ enum RequesterEventKind : int {
                          // cancels
   REQUESTER_MENU = 4,    // a menu item or shortcut fired (value: its MenuEvent); nonzero cancels
   REQUESTER_ANSWER = 5,  // the user answered (message requester: value = the 1-based button;
-                         // input requester: the entered text); 0 refuses and keeps it open
+                         // input requester: the entered text; colour requester: the colour);
+                         // 0 refuses and keeps it open
+  // Colour requester: "Farben definieren >>" widened the window (value 0); the result is ignored.
+  REQUESTER_EXPANDED = 6,
+  // Colour requester: "Farbe hinzufügen" stored the colour in a custom slot (value: the slot,
+  // 0..31); the result is ignored.
+  REQUESTER_CUSTOM_COLOR = 7,
 };
 
 // An empty function means no callback.
@@ -747,5 +753,18 @@ std::string InputRequester(std::string_view title, std::string_view text,
 // without it builds the tables itself. 1, or 0 when the picture could not be drawn (the spectrum
 // then shows nothing but picks colours all the same).
 int InitColorRequester();
+// Colour requester flag: open wide, with the spectrum and the fields, at once.
+inline constexpr int COLOR_REQUESTER_EXPANDED = 0x200000;
+// "Farbe": a colour picked from 48 base and 32 custom swatches or, after "Farben definieren >>",
+// from a spectrum of hue and saturation with a lightness bar, or typed as hue, saturation,
+// lightness (0..239, 0..240, 0..240) or red, green, blue (0..255). "Farbe hinzufügen" stores
+// the colour in the next custom slot (after the last one picked; the last slot is overwritten
+// once all are used). colour: the colour shown at the start (0x00BBGGRR, the top byte
+// ignored). flags: WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES, COLOR_REQUESTER_EXPANDED. The
+// colour accepted by "OK"; -1 when cancelled ("Abbrechen", the close button, Escape, ...); 0
+// when a callback's result ended it (REQUESTER_GADGET, _MENU, _WINDOW).
+int ColorRequesterEx(int colour, int flags, RequesterCallback callback);
+// ColorRequesterEx without a callback.
+int ColorRequester(int colour, int flags);
 
 }  // namespace bevel
