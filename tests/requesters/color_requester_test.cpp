@@ -134,47 +134,29 @@ TEST_F(ColourRequesters, TheFieldsShowTheColourAndOkAnswersWithIt) {
   EXPECT_EQ(ColorRequesterEx(kWhite, 0, minus), RGB(0, 255, 255));
 }
 
-TEST_F(ColourRequesters, PicksComeFromTheSpectrumTableAndTheBarOnlyWhileExpanded) {
-  const struct {
-    const char* name;
-    int flags;
-    Where where;
-    int answer;
-  } cases[] = {
-      {"top left", kWide, SpectrumPoint(0, 240), kRedColour},
-      {"bottom row, any hue", kWide, SpectrumPoint(133, 0), 0x7F7F7F},
-      // Green 12 x 6.375 = 76.5 goes to even; at half saturation blue 127 - 121 / 2 = 66.5 up.
-      {"halves", kWide, SpectrumPoint(12, 240), RGB(255, 76, 0)},
-      {"half saturated", kWide, SpectrumPoint(239, 120), RGB(191, 64, 67)},
-      {"the bar's top", kWide, BarPoint(240), kWhite},
-      {"the bar's bottom", kWide, BarPoint(0, 22), 0},
-      {"beside the strip", kWide, BarPoint(0, 23), kGreen},
-      {"the spectrum's place, collapsed", 0, SpectrumPoint(0, 240), kGreen},
-      {"the bar's place, collapsed", 0, BarPoint(240), kGreen},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Person person(ClickAt(c.where) + Click(kOk));
-    EXPECT_EQ(ColorRequester(kGreen, c.flags), c.answer);
-  }
-}
-
+// Picks come from the spectrum table: its top left is red, its bottom row grey at every hue; the
+// hue ramps' halves go to even (green 12 x 6.375 = 76.5), the saturation's up (blue at half
+// saturation 127 - 121 / 2 = 66.5).
 TEST_F(ColourRequesters, ADragHoldsThePointerInsideTheSpectrumOrTheBarAndThePreviewFollows) {
-  // Green at saturation 200, then yellow (hue 40) and pulled far above and right of the
-  // spectrum; back to yellow, then on the bar from 120 to 180 (half way to white), over to the
-  // spectrum's side and past the bar's top: white.
+  // From red across the spectrum to yellow (hue 40), pulled far above and right of it; a press
+  // beside the bar moved onto it changes nothing; on the bar from 120 to 180 (half way to
+  // white), over to the spectrum's side, past the bar's top and past its bottom.
   Person person(
-      Mouse(SpectrumPoint(80, 200)) + ExpectPreview(RGB(21, 234, 21)) +
+      Mouse(SpectrumPoint(0, 240)) + ExpectPreview(kRedColour) + Mouse(SpectrumPoint(12, 240)) +
+      ExpectPreview(RGB(255, 76, 0)) + Mouse(SpectrumPoint(239, 120)) +
+      ExpectPreview(RGB(191, 64, 67)) + Mouse(SpectrumPoint(133, 0)) + ExpectPreview(0x7F7F7F) +
       Mouse(SpectrumPoint(40, 240)) + ExpectPreview(RGB(0xFF, 0xFF, 0x00)) +
       Mouse(SpectrumPoint(40, 240, 0, -40)) + Frames(1) + ExpectMouseAt(SpectrumPoint(40, 240)) +
       ExpectFields({"40", "240", "120", "255", "255", "0"}) +
       Mouse(SpectrumPoint(40, 240, 300, 0)) + Frames(1) + ExpectMouseAt(SpectrumPoint(239, 240)) +
-      Mouse(SpectrumPoint(40, 240)) + Mouse(BarPoint(120), false) + Mouse(BarPoint(120)) +
-      Mouse(BarPoint(180)) + Mouse(SpectrumPoint(239, 180)) + Frames(1) +
+      Mouse(SpectrumPoint(40, 240)) + Mouse(BarPoint(0, 23), false) + Mouse(BarPoint(0, 23)) +
+      Mouse(BarPoint(0)) + ExpectPreview(RGB(0xFF, 0xFF, 0x00)) + Mouse(BarPoint(120), false) +
+      Mouse(BarPoint(120)) + Mouse(BarPoint(180)) + Mouse(SpectrumPoint(239, 180)) + Frames(1) +
       ExpectMouseAt(BarPoint(180, 14)) + ExpectPreview(RGB(0xFF, 0xFF, 0x80)) +
       Mouse(BarPoint(240, 60, -50)) + Frames(1) + ExpectMouseAt(BarPoint(240, 22)) +
-      ExpectPreview(kWhite) + Mouse(BarPoint(240), false) + Click(kOk));
-  EXPECT_EQ(ColorRequester(kGreen, kWide), kWhite);
+      ExpectPreview(kWhite) + Mouse(BarPoint(0, 18, 50)) + ExpectPreview(0) +
+      Mouse(BarPoint(0), false) + Click(kOk));
+  EXPECT_EQ(ColorRequester(kGreen, kWide), 0);
 }
 
 TEST_F(ColourRequesters, CustomColoursGoAfterTheLastPickedOrAddedAsLongAsTheToolkitLasts) {
@@ -226,8 +208,10 @@ TEST_F(ColourRequesters, ExpandingShowsTheDefinerCentredAndTheCallbackHearsEvery
     std::vector<std::pair<int, int>> heard;
   } cases[] = {
       // clang-format off
+      // Collapsed, a press where the spectrum or the bar would lie changes nothing.
       {"OK refused once", 0,
-       WaitFor(-1) + definer(false) + Click(kOk) + Click(kDefine) + definer(true) + Click(kOk),
+       WaitFor(-1) + definer(false) + ClickAt(SpectrumPoint(0, 240)) + ClickAt(BarPoint(240)) +
+           Click(kOk) + Click(kDefine) + definer(true) + Click(kOk),
        kGreen, {{1, -1}, {5, kGreen}, {6, 0}, {5, kGreen}}},
       {"opened wide", kWide, WaitFor(-1) + definer(true) + Click(kCancel), -1, {{1, -1}}},
       {"Escape", WINDOW_ESCAPE_CLOSES, Keys({KEY_ESCAPE}), -1, {{1, -1}, {3, 1}}},
