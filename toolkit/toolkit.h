@@ -541,6 +541,10 @@ int SetCursor(int number, int position);
 // with the disabled text colour; a text field loses its caret and focus, an open drop-down
 // closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
+// hidden nonzero hides the gadget, 0 shows it again. A hidden gadget is neither drawn nor
+// pressed, does not act on keys and is skipped by Tab; hiding takes its keyboard focus and
+// closes its open drop-down (no handler is asked). 1, or 0 for a missing gadget.
+int HideGadget(int number, int hidden);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
 // The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
@@ -719,7 +723,13 @@ enum RequesterEventKind : int {
                          // cancels
   REQUESTER_MENU = 4,    // a menu item or shortcut fired (value: its MenuEvent); nonzero cancels
   REQUESTER_ANSWER = 5,  // the user answered (message requester: value = the 1-based button;
-                         // input requester: the entered text); 0 refuses and keeps it open
+                         // input requester: the entered text; colour requester: the colour);
+                         // 0 refuses and keeps it open
+  // Colour requester: "Farben definieren >>" widened the window (value 0); the result is ignored.
+  REQUESTER_EXPANDED = 6,
+  // Colour requester: "Farbe hinzufügen" stored the colour in a custom slot (value: the slot,
+  // 0..31); the result is ignored.
+  REQUESTER_CUSTOM_COLOR = 7,
 };
 
 // An empty function means no callback.
@@ -747,5 +757,26 @@ int InfoRequester(std::string_view title, std::string_view text, std::string_vie
 std::string InputRequester(std::string_view title, std::string_view text,
                            std::string_view defaultText, int maximum, int flags,
                            TextRequesterCallback callback = {});
+
+// Builds the colour requester's tables: the spectrum of hues (across) and saturations (down)
+// with its picture, the 48 base colours, and the 32 custom colours, black. The custom colours
+// then last from one colour requester to the next, as long as the toolkit (InitToolkit drops
+// them; so does a second call of this). Call it after InitToolkit; a colour requester opened
+// without it builds the tables itself. 1, or 0 when the picture could not be drawn (the spectrum
+// then shows nothing but picks colours all the same).
+int InitColorRequester();
+// Colour requester flag: open wide, with the spectrum and the fields, at once.
+inline constexpr int COLOR_REQUESTER_EXPANDED = 0x200000;
+// "Farbe": a colour picked from 48 base and 32 custom swatches or, after "Farben definieren >>",
+// from a spectrum of hue and saturation with a lightness bar, or typed as hue, saturation,
+// lightness (0..239, 0..240, 0..240) or red, green, blue (0..255). "Farbe hinzufügen" stores
+// the colour in the next custom slot (after the last one picked; the last slot is overwritten
+// once all are used). colour: the colour shown at the start (0x00BBGGRR, the top byte
+// ignored). flags: WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES, COLOR_REQUESTER_EXPANDED. The
+// colour accepted by "OK"; -1 when cancelled ("Abbrechen", the close button, Escape, ...); 0
+// when a callback's result ended it (REQUESTER_GADGET, _MENU, _WINDOW).
+int ColorRequesterEx(int colour, int flags, RequesterCallback callback);
+// ColorRequesterEx without a callback.
+int ColorRequester(int colour, int flags);
 
 }  // namespace bevel
