@@ -124,7 +124,11 @@ int NextListingEntry(int id) {
   if (!listing) return 0;
   while (listing->next != fs::directory_iterator()) {
     const fs::directory_entry& entry = *listing->next;
-    std::string name = detail::Utf8ToCp1252(entry.path().filename().string());
+    const std::string utf8 = entry.path().filename().string();
+    std::string name = detail::Utf8ToCp1252(utf8);
+    // A name Windows-1252 cannot spell (bytes that are no UTF-8, characters it lacks) would
+    // come back as "?" in their place: another name, maybe another file's. It is skipped.
+    const bool spellable = detail::Cp1252ToUtf8(name) == utf8;
     // Follows links, so a link to a directory is one; an entry whose status cannot be read
     // (dead link, no permission) counts as a file.
     std::error_code statusError;
@@ -134,7 +138,7 @@ int NextListingEntry(int id) {
     listing->next.increment(stepError);
     if (stepError) listing->next = fs::directory_iterator();
 
-    if (Matches(listing->patterns, name)) {
+    if (spellable && Matches(listing->patterns, name)) {
       listing->name = std::move(name);
       listing->kind = directory && !statusError ? ENTRY_DIRECTORY : ENTRY_FILE;
       return 1;

@@ -464,14 +464,30 @@ bool DecodeIco(Bytes b, Surface& out) {
   return IsPng(entry) ? DecodePng(entry, true, out) : DecodeIconDib(entry, out);
 }
 
-// Runs a decoder on a file's bytes. A picture that fits the size limits may still not fit in
-// memory; that is a failed load, not an exception through the public API.
+// Any picture file the toolkit reads, by content. PNG too: the icon themes that stand in for
+// file-type icons ship their pictures as PNG.
+bool DecodeAnyPicture(Bytes b, Surface& out) {
+  if (IsPng(b)) return DecodePng(b, true, out);
+  return IsIco(b) ? DecodeIco(b, out) : DecodeBmp(b, out);
+}
+
+// Runs a decoder on bytes. A picture that fits the size limits may still not fit in memory;
+// that is a failed load, not an exception through the public API.
+template <typename Decode>
+bool DecodeWith(Bytes b, Surface& out, Decode decode) {
+  try {
+    return decode(b, out);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
 template <typename Decode>
 bool LoadWith(const std::string& utf8Path, Surface& out, Decode decode) {
   try {
     std::vector<std::uint8_t> file;
     if (!ReadFile(utf8Path, file)) return false;
-    return decode(Bytes{file.data(), file.size()}, out);
+    return DecodeWith(Bytes{file.data(), file.size()}, out, decode);
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -488,11 +504,15 @@ bool LoadBmp(const std::string& utf8Path, Surface& out) {
 }
 
 bool LoadPicture(const std::string& utf8Path, Surface& out) {
-  // PNG too: the icon themes that stand in for file-type icons ship their pictures as PNG.
-  return LoadWith(utf8Path, out, [](Bytes b, Surface& s) {
-    if (IsPng(b)) return DecodePng(b, true, s);
-    return IsIco(b) ? DecodeIco(b, s) : DecodeBmp(b, s);
-  });
+  return LoadWith(utf8Path, out, DecodeAnyPicture);
+}
+
+bool DecodeBmpBytes(const std::uint8_t* data, std::size_t size, Surface& out) {
+  return DecodeWith(Bytes{data, size}, out, DecodeBmp);
+}
+
+bool DecodePictureBytes(const std::uint8_t* data, std::size_t size, Surface& out) {
+  return DecodeWith(Bytes{data, size}, out, DecodeAnyPicture);
 }
 
 bool LoadPng(const std::string& utf8Path, Surface& out) {

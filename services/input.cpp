@@ -1,5 +1,7 @@
 // Keyboard, mouse and clipboard: the device is read once per examination; the queries return that
 // state.
+#include <algorithm>
+
 #include "services/internal/service_state.h"
 #include "services/services.h"
 
@@ -49,10 +51,10 @@ void PollMouse() {
 }
 
 int MouseX() {
-  return Services().mouse.x;
+  return std::clamp(Services().mouse.x, -COORDINATE_LIMIT, COORDINATE_LIMIT);
 }
 int MouseY() {
-  return Services().mouse.y;
+  return std::clamp(Services().mouse.y, -COORDINATE_LIMIT, COORDINATE_LIMIT);
 }
 
 int MouseButton(int n) {

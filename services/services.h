@@ -28,6 +28,11 @@ inline constexpr int ANY_NUMBER = INT32_MIN;
 // Colour-less forms of the drawing operations use the pen colour.
 inline constexpr int USE_PEN = -1;
 
+// Pixel positions that the mouse reports, and that the toolkit keeps for its records, lie within
+// -COORDINATE_LIMIT .. COORDINATE_LIMIT: far beyond any screen, and far enough from the ends of
+// int that sums of a few of them cannot overflow.
+inline constexpr int COORDINATE_LIMIT = 1000000;
+
 constexpr int RGB(int r, int g, int b) {
   return (r & 255) | (g & 255) << 8 | (b & 255) << 16;
 }
@@ -211,6 +216,7 @@ int CapsLockOn();
 int NumLockOn();
 
 void PollMouse();
+// Within -COORDINATE_LIMIT .. COORDINATE_LIMIT, whatever the device delivered.
 int MouseX();
 int MouseY();
 // Nonzero while button n (1 left, 2 right, 3 middle) is down.
@@ -289,7 +295,10 @@ inline constexpr int ENTRY_FILE = 1;
 inline constexpr int ENTRY_DIRECTORY = 2;
 
 // Starts listing the entries of a directory matching pattern ("" = all; "*" and "?" wildcards,
-// alternatives separated by ";", case ignored). "." and ".." are not listed.
+// alternatives separated by ";", case ignored). "." and ".." are not listed, nor names that
+// Windows-1252 cannot spell (not UTF-8, or holding characters it lacks): they could not be
+// opened again from the name given. An entry whose kind cannot be read (a dangling link, a link
+// loop) is a file.
 // Returns the listing id (`number`, or a new one for ANY_NUMBER), 0 on failure.
 int OpenListing(int number, std::string_view path, std::string_view pattern);
 // Steps to the next entry; nonzero while one was read.

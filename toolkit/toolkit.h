@@ -12,6 +12,13 @@
 // - A missing record makes a command do nothing and return 0 (or "" / nullptr).
 // - Colours are 0x00BBGGRR; -1 in a per-record colour or font slot means: use the default scheme.
 // - Texts are Windows-1252 bytes.
+// - Geometry is kept within a range far beyond any screen, so that no argument can make the
+//   toolkit's arithmetic overflow: the positions and sizes that commands store (the gadget
+//   creators, ResizeGadget, OpenWindowEx, ResizeWindow, ShowPopupMenu) are clamped to
+//   -COORDINATE_LIMIT .. COORDINATE_LIMIT (one million pixels, services/services.h), the screen
+//   size of SetScreenSize to 0 .. COORDINATE_LIMIT, and the row count of a list type to
+//   0 .. 71427 (the most whose height stays within the limit). Commands that read geometry
+//   back return the clamped values; the mouse is reported within the same range.
 //
 // Index of this file:
 // [SECTION] Colour slots and schemes
@@ -97,7 +104,8 @@ void SetWindowDefaultColor(int slot, int value);
 void SetMenuDefaultColor(int slot, int value);
 // Sets one slot of a colour block; a null block means the gadget scheme.
 void SetColorSlot(int slot, int value, ColorScheme* block);
-// Screen size in pixels and the pointer sprite (negative: none); starts the frame clock.
+// Screen size in pixels (each clamped to 0 .. COORDINATE_LIMIT) and the pointer sprite
+// (negative: none); starts the frame clock.
 void SetScreenSize(int width, int height, int pointerSprite);
 // Tab stop distance in pixels for texts with tab characters (menu labels, captions, items);
 // values <= 0 are ignored. Until it is set, a tab is as wide as a space.
@@ -302,7 +310,8 @@ void SetTextFieldExtras(int flags);
 // number must be 1 or more, or ANY_NUMBER (a new unique handle becomes the number); with
 // GADGET_INTERNAL in the flags any number is allowed (CreateOption and CreateCalendar take no
 // flags). A number already used by any gadget fails. Result: the gadget's number (1 for an
-// internal gadget numbered 0), 0 on failure.
+// internal gadget numbered 0), 0 on failure. Positions, sizes and row counts are clamped to
+// the range given at the top of this header.
 //
 // Flags: each creator's comment names the bits its type understands; every creator with flags
 // also takes GADGET_INTERNAL. Other bits have no effect. Where two bits exclude each other,
@@ -532,6 +541,10 @@ int SetCursor(int number, int position);
 // with the disabled text colour; a text field loses its caret and focus, an open drop-down
 // closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
+// hidden nonzero hides the gadget, 0 shows it again. A hidden gadget is neither drawn nor
+// pressed, does not act on keys and is skipped by Tab; hiding takes its keyboard focus and
+// closes its open drop-down (no handler is asked). 1, or 0 for a missing gadget.
+int HideGadget(int number, int hidden);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
 // The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
@@ -545,7 +558,8 @@ int GadgetActivated(int number);
 // 1 when a gadget with this number exists, else 0.
 int GadgetExists(int number);
 // Each of x, y, width, height equal to -65535 stays; for list types height is a row count.
-// 1, or 0 for a missing gadget.
+// The others are clamped as at creation (see the conventions at the top). 1, or 0 for a missing
+// gadget.
 int ResizeGadget(int number, int x, int y, int width, int height);
 inline constexpr int KEEP_VALUE = -65535;
 // Date and Calendar limits as dates (0 or below = no limit; limits given the wrong way round
@@ -598,8 +612,9 @@ int SetMenuItemState(MenuEntry* entry, int ticked);
 // window 0: in every window, else only while that window is active. nullptr for a missing
 // window.
 Shortcut* AddShortcut(int window, int key, int event);
-// Shows a pop-up menu with its top-left corner at (x, y); -1 takes the mouse's x or y.
-// 1, or 0 when there is no pop-up menu with this number.
+// Shows a pop-up menu with its top-left corner at (x, y) (clamped to -COORDINATE_LIMIT ..
+// COORDINATE_LIMIT); -1 takes the mouse's x or y. 1, or 0 when there is no pop-up menu with
+// this number.
 int ShowPopupMenu(int number, int x = -1, int y = -1);
 // Number of the last menu that is open (a bar with a drop-down, a shown pop-up); 0 when none.
 int OpenMenuNumber();
@@ -646,8 +661,9 @@ inline constexpr int WINDOW_EVENT_MIN_SIZE = 6;  // enlarged to its minimum size
 int OpenWindow(int number, int x, int y, int width, int height, std::string_view title);
 // Opens a window: (x, y) is its outer corner, width x height its content area (a menu bar
 // takes the top 18 pixels of it; gadgets are placed below the bar). number: 1 or more, or
-// ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Result: the number (1
-// for an internal window numbered 0), 0 when the number is invalid or already used.
+// ANY_NUMBER (a fresh unique number); with WINDOW_INTERNAL any number. Position and size are
+// clamped to -COORDINATE_LIMIT .. COORDINATE_LIMIT. Result: the number (1 for an internal
+// window numbered 0), 0 when the number is invalid or already used.
 // (0 also stands for the screen: a window numbered 0 never becomes active and owns nothing.)
 int OpenWindowEx(int number, int x, int y, int width, int height, std::string_view title,
                  int flags);
@@ -667,8 +683,8 @@ int WindowHeight(int number);
 int WindowOuterWidth(int number);
 int WindowOuterHeight(int number);
 // Moves the window's outer corner to (x, y) and gives its content area width x height;
-// KEEP_VALUE keeps a value. A maximised or minimised window is left as it is. 1 when the window
-// exists, else 0.
+// KEEP_VALUE keeps a value; the others are clamped to -COORDINATE_LIMIT .. COORDINATE_LIMIT. A
+// maximised or minimised window is left as it is. 1 when the window exists, else 0.
 int ResizeWindow(int number, int x, int y, int width, int height);
 // One slot (ColorSlot 1..8) of the window's own colour block; -1 returns it to the window
 // scheme. 1 when the window exists, else 0.
@@ -707,7 +723,13 @@ enum RequesterEventKind : int {
                          // cancels
   REQUESTER_MENU = 4,    // a menu item or shortcut fired (value: its MenuEvent); nonzero cancels
   REQUESTER_ANSWER = 5,  // the user answered (message requester: value = the 1-based button;
-                         // input requester: the entered text); 0 refuses and keeps it open
+                         // input requester: the entered text; colour requester: the colour);
+                         // 0 refuses and keeps it open
+  // Colour requester: "Farben definieren >>" widened the window (value 0); the result is ignored.
+  REQUESTER_EXPANDED = 6,
+  // Colour requester: "Farbe hinzufügen" stored the colour in a custom slot (value: the slot,
+  // 0..31); the result is ignored.
+  REQUESTER_CUSTOM_COLOR = 7,
 };
 
 // An empty function means no callback.
@@ -735,5 +757,26 @@ int InfoRequester(std::string_view title, std::string_view text, std::string_vie
 std::string InputRequester(std::string_view title, std::string_view text,
                            std::string_view defaultText, int maximum, int flags,
                            TextRequesterCallback callback = {});
+
+// Builds the colour requester's tables: the spectrum of hues (across) and saturations (down)
+// with its picture, the 48 base colours, and the 32 custom colours, black. The custom colours
+// then last from one colour requester to the next, as long as the toolkit (InitToolkit drops
+// them; so does a second call of this). Call it after InitToolkit; a colour requester opened
+// without it builds the tables itself. 1, or 0 when the picture could not be drawn (the spectrum
+// then shows nothing but picks colours all the same).
+int InitColorRequester();
+// Colour requester flag: open wide, with the spectrum and the fields, at once.
+inline constexpr int COLOR_REQUESTER_EXPANDED = 0x200000;
+// "Farbe": a colour picked from 48 base and 32 custom swatches or, after "Farben definieren >>",
+// from a spectrum of hue and saturation with a lightness bar, or typed as hue, saturation,
+// lightness (0..239, 0..240, 0..240) or red, green, blue (0..255). "Farbe hinzufügen" stores
+// the colour in the next custom slot (after the last one picked; the last slot is overwritten
+// once all are used). colour: the colour shown at the start (0x00BBGGRR, the top byte
+// ignored). flags: WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES, COLOR_REQUESTER_EXPANDED. The
+// colour accepted by "OK"; -1 when cancelled ("Abbrechen", the close button, Escape, ...); 0
+// when a callback's result ended it (REQUESTER_GADGET, _MENU, _WINDOW).
+int ColorRequesterEx(int colour, int flags, RequesterCallback callback);
+// ColorRequesterEx without a callback.
+int ColorRequester(int colour, int flags);
 
 }  // namespace bevel

@@ -12,6 +12,7 @@
 
 #include "tests/support/toolkit_screen.h"
 #include "toolkit/frame/update_pass.h"
+#include "toolkit/gadgets/tree_rows.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 
@@ -250,7 +251,12 @@ class TreePass : public UpdatePass {
       AddTreeItem(1, -1, text, 0, level);
     }
   }
-  static int& Bits(int index) { return G(1).items[static_cast<std::size_t>(index)].itemState; }
+  // The bits, written straight into the record in place of the press handling and the
+  // commands, which tell the tree that its rows or marks changed.
+  static int& Bits(int index) {
+    detail::TreeRowsChanged(G(1));
+    return G(1).items[static_cast<std::size_t>(index)].itemState;
+  }
 };
 
 TEST_F(TreePass, AnExpanderClickExpandsOrCollapsesOnce) {

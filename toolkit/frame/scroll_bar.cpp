@@ -3,7 +3,9 @@
 // bar (pos from its start, len its length): arrows 15 pixels at each end, the track between,
 // thumb at p + 14 .. with length T. The release is reported; the wheel moves the bar.
 //
-// Ranges are computed in 64 bits: maximum - minimum can exceed an int.
+// Ranges are computed in 64 bits: maximum - minimum can exceed an int. The value stays within
+// minimum .. maximum - page + 1 as SetGadgetState keeps it: a page below 1 counts as 1 for the
+// value, while the thumb is placed with the page as stored, as the renderer draws it.
 #include <algorithm>
 #include <cmath>
 
@@ -19,9 +21,10 @@ void PressScrollBar(Gadget& g, const FrameInput& in) {
   const int pos = vertical ? in.my - gy : in.mx - gx;
   const int len = vertical ? g.height : g.width;
   const long long page = g.rows;
+  const long long valuePage = std::max(page, 1LL);
   const long long minimum = g.minimum, maximum = g.maximum;
   const long long span = maximum - minimum;
-  const long long lastValue = maximum - page + 1;  // the value that shows the last page
+  const long long lastValue = maximum - valuePage + 1;  // the value that shows the last page
 
   double t = len - 28;
   double s = 0;
@@ -59,11 +62,11 @@ void PressScrollBar(Gadget& g, const FrameInput& in) {
       g.repeatDelay = arrowRepeat;
     } else if (zone == 3) {
       // A page never moves the other way, even from a value set outside the range.
-      const long long target = std::max(static_cast<long long>(g.value) - page, minimum);
+      const long long target = std::max(static_cast<long long>(g.value) - valuePage, minimum);
       if (target < g.value) StepTo(g, g.value, target);
       g.repeatDelay = PageRepeat();
     } else {
-      const long long target = std::min(static_cast<long long>(g.value) + page, lastValue);
+      const long long target = std::min(static_cast<long long>(g.value) + valuePage, lastValue);
       if (target > g.value) StepTo(g, g.value, target);
       g.repeatDelay = PageRepeat();
     }

@@ -10,11 +10,16 @@
 // Nodes are one flat chain in display order; a node's subtree is the run of deeper items after
 // it. A TreeList reads its nodes from the file system one level ahead of what is shown, so its
 // subtree changes when a node opens or closes.
+//
+// A frame costs what the visible rows cost: rows come from the row index (tree_rows.h), and the
+// walks that clear or complete press marks run only while some item may carry one
+// (marksPossible: after a press marked one, or after a change of the items).
 #include <cstddef>
 
 #include "toolkit/frame/behaviour.h"
 #include "toolkit/gadgets/items.h"
 #include "toolkit/gadgets/list_layout.h"
+#include "toolkit/gadgets/tree_rows.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 
@@ -29,25 +34,28 @@ bool HasItem(const Gadget& g, std::size_t index) {
   return index < g.items.size();
 }
 
-// One walk over the chain: the number of visible nodes (the children of a collapsed node take
-// no rows) and the index of the node on visible row `wanted` (-1 when there is none).
-struct TreeRows {
+// The number of visible nodes (the children of a collapsed node take no rows) and the index of
+// the node on visible row `wanted` (-1 when there is none).
+struct VisibleRows {
   int count = 0;
   long long found = -1;
 };
 
-TreeRows WalkRows(const Gadget& g, long long wanted) {
-  TreeRows rows;
-  int collapsed = 0;
-  for (std::size_t idx = 0; idx < g.items.size(); ++idx) {
-    const int level = TreeLevel(g.items[idx]);
-    if (collapsed != 0 && level <= collapsed) collapsed = 0;
-    if (collapsed != 0) continue;
-    ++rows.count;
-    if (rows.count == wanted) rows.found = static_cast<long long>(idx);
-    if (HasChildren(g, idx) && (g.items[idx].itemState & ITEM_EXPANDED) == 0) collapsed = level;
+VisibleRows RowsOf(Gadget& g, long long wanted) {
+  const TreeRowIndex& index = TreeRows(g);
+  VisibleRows rows;
+  rows.count = TreeRowCount(index);
+  if (wanted >= 1 && wanted <= rows.count) {
+    rows.found = index.item[static_cast<std::size_t>(wanted - 1)];
   }
   return rows;
+}
+
+// Clears the given mark bits on every item; afterwards no item carries a mark.
+void ClearMarks(Gadget& g, int bits) {
+  if (!g.treeRows.marksPossible) return;
+  for (GadgetItem& item : g.items) item.itemState &= ~bits;
+  g.treeRows.marksPossible = false;
 }
 
 // Expands a collapsed node or collapses an expanded one, each offered to the handlers first
@@ -58,6 +66,7 @@ void ToggleNode(Gadget& g, std::size_t index) {
   const bool expanded = (g.items[index].itemState & ITEM_EXPANDED) != 0;
   if (!Ask(g, expanded ? EVENT_COLLAPSE : EVENT_EXPAND, item) || !HasItem(g, index)) return;
   const int node = static_cast<int>(index);
+  TreeRowsChanged(g);
   if (expanded) {
     g.items[index].itemState &= ~ITEM_EXPANDED;
     const int selected = g.value - 1;
@@ -79,7 +88,7 @@ void PressTree(Gadget& g, const FrameInput& in) {
   // The visible row under the mouse, if any (where the slots lie does not depend on how many
   // rows the tree has).
   const RowLayout slots = TreeLayout(g, frame, 0);
-  const TreeRows rows = WalkRows(g, slots.Inside().Holds(my) ? slots.RowAt(my) : 0);
+  const VisibleRows rows = RowsOf(g, slots.Inside().Holds(my) ? slots.RowAt(my) : 0);
   const RowLayout layout = TreeLayout(g, frame, rows.count);
 
   // Which of the pressed node's parts is held in this frame.
@@ -93,10 +102,13 @@ void PressTree(Gadget& g, const FrameInput& in) {
     if (layout.check && layout.TreeCheckColumns(level).Holds(mx)) checkItem = idx;
   }
   // Marks stay only on the parts still held; a marked node may have scrolled out of view.
-  for (std::size_t k = 0; k < g.items.size(); ++k) {
-    const long long i = static_cast<long long>(k);
-    if (i != boxItem) g.items[k].itemState &= ~ITEM_EXPANDER_CLICKED;
-    if (layout.check && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
+  if (g.treeRows.marksPossible) {
+    for (std::size_t k = 0; k < g.items.size(); ++k) {
+      const long long i = static_cast<long long>(k);
+      if (i != boxItem) g.items[k].itemState &= ~ITEM_EXPANDER_CLICKED;
+      if (layout.check && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
+    }
+    g.treeRows.marksPossible = false;
   }
 
   if (idx >= 0) {
@@ -111,9 +123,11 @@ void PressTree(Gadget& g, const FrameInput& in) {
     // A handler may have removed items: the index is checked again before each mark.
     if (boxItem >= 0 && Ask(g, EVENT_EXPANDER_PRESS, i - 1) && HasItem(g, k)) {
       g.items[k].itemState |= ITEM_EXPANDER_CLICKED;
+      g.treeRows.marksPossible = true;
     }
     if (checkItem >= 0 && Ask(g, EVENT_CHECK_PRESS, i - 1) && HasItem(g, k)) {
       g.items[k].itemState |= ITEM_CHECK_CLICKED;
+      g.treeRows.marksPossible = true;
     }
     // A double click on the label: only there, so that a double click on the expand box does
     // not toggle the node twice (once here and once through the box on release).
@@ -127,20 +141,21 @@ void PressTree(Gadget& g, const FrameInput& in) {
 
   if (layout.scrollBar && in.left) {
     // Visible rows may have changed with a toggle above.
-    const int count = WalkRows(g, 0).count;
+    const int count = RowsOf(g, 0).count;
     g.state = ListScrollBarPress(g, in, TreeLayout(g, frame, count), count);
   }
 }
 
 void ReleaseTree(Gadget& g) {
   g.state = 0;
-  const int bits = ITEM_EXPANDER_CLICKED | ((g.flags & LIST_CHECKBOXES) ? ITEM_CHECK_CLICKED : 0);
-  for (GadgetItem& item : g.items) item.itemState &= ~bits;
+  ClearMarks(g, ITEM_EXPANDER_CLICKED | ((g.flags & LIST_CHECKBOXES) ? ITEM_CHECK_CLICKED : 0));
 }
 
 void UpdateTree(Gadget& g, const FrameInput& in) {
-  // Handlers and TreeList reading change the items, so the walk re-reads the live count.
-  for (std::size_t i = 0; HasItem(g, i); ++i) {
+  // Handlers and TreeList reading change the items, so the walk re-reads the live count. It
+  // completes every mark, so afterwards none is left.
+  const bool marks = g.treeRows.marksPossible;
+  for (std::size_t i = 0; marks && HasItem(g, i); ++i) {
     const auto item = static_cast<std::intptr_t>(i);
     if (g.items[i].itemState & ITEM_EXPANDER_CLICKED) {
       g.items[i].itemState &= ~ITEM_EXPANDER_CLICKED;
@@ -155,10 +170,11 @@ void UpdateTree(Gadget& g, const FrameInput& in) {
       Ask(g, EVENT_CHECK_PRESS, item);
     }
   }
+  if (marks) g.treeRows.marksPossible = false;
   // The rows counted as they are drawn: an item without a level, or deeper than 127, hides
   // nothing that the tree shows.
   if (in.wheel != 0 && Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {
-    WheelScroll(g, in.wheel, WalkRows(g, 0).count);
+    WheelScroll(g, in.wheel, RowsOf(g, 0).count);
   }
   if (g.state >= 1) {
     g.state = 0;

@@ -1,9 +1,11 @@
-// Attribute and record commands: enabling, colours, activation, existence,
+// Attribute and record commands: enabling, hiding, colours, activation, existence,
 // geometry, and the record-handle accessors that event handlers use.
 #include <algorithm>
 #include <string>
 
 #include "toolkit/gadgets/gadget_rules.h"
+#include "toolkit/gadgets/list_layout.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
@@ -14,6 +16,20 @@ int DisableGadget(int number, int flag) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
   gadget->disabled = flag != 0 ? 1 : 0;
+  return 1;
+}
+
+int HideGadget(int number, int hidden) {
+  ToolkitState& tk = Toolkit();
+  Gadget* gadget = tk.GadgetList.Find(number);
+  if (gadget == nullptr) return 0;
+  gadget->hidden = hidden != 0 ? 1 : 0;
+  if (gadget->hidden == 0) return 1;
+  // Nothing unseen may hold the keyboard or the presses an open drop-down claims. The list
+  // closes first: a combo box with its list open has no focus to lose.
+  gadget->dropState = gadget->dropClose = 0;
+  if (gadget->listIndex == tk.OpenPopupIndex) tk.OpenPopupIndex = -1;
+  if (const detail::BlurFn loseFocus = detail::ClassOf(*gadget).loseFocus) loseFocus(*gadget);
   return 1;
 }
 
@@ -46,16 +62,16 @@ int GadgetExists(int number) {
 int ResizeGadget(int number, int x, int y, int width, int height) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
-  if (x != KEEP_VALUE) gadget->x = x;
-  if (y != KEEP_VALUE) gadget->y = y;
-  if (width != KEEP_VALUE) gadget->width = width;
+  if (x != KEEP_VALUE) gadget->x = detail::ClampCoordinate(x);
+  if (y != KEEP_VALUE) gadget->y = detail::ClampCoordinate(y);
+  if (width != KEEP_VALUE) gadget->width = detail::ClampCoordinate(width);
   if (height != KEEP_VALUE) {
     if (const detail::RowsFn rowsToHeight = detail::ClassOf(*gadget).rowsToHeight) {
       // A row count. A ColumnList with a header keeps its header row, as at creation.
-      gadget->rows = std::max(height, 0);
+      gadget->rows = detail::ClampRows(height);
       gadget->height = rowsToHeight(gadget->flags, gadget->rows);
     } else {
-      gadget->height = height;
+      gadget->height = detail::ClampCoordinate(height);
     }
   }
   return 1;

@@ -7,7 +7,8 @@
 //   3. The class's flag rules are applied (its creationFlags).
 //   4. A record is appended; ANY_NUMBER becomes a fresh handle from the gadget list.
 //   5. type, number, window (CurrentGadgetListOwner), geometry and flags are stored; colour
-//      slots 1..7 become -1 (use the scheme), the spare slot 8 stays 0.
+//      slots 1..7 become -1 (use the scheme), the spare slot 8 stays 0. Positions and sizes are
+//      clamped to -COORDINATE_LIMIT .. COORDINATE_LIMIT, row counts to 0 .. kMaxRows.
 //   6. The result is the number (1 for an internal gadget numbered 0, so that it is non-zero).
 #include <algorithm>
 #include <string>
@@ -20,6 +21,7 @@
 #include "toolkit/gadgets/gadget_rules.h"
 #include "toolkit/gadgets/items.h"
 #include "toolkit/gadgets/list_layout.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/toolkit_state.h"
 
@@ -35,10 +37,10 @@ Gadget* NewGadget(int type, int number, int x, int y, int width, int height, int
   Gadget& gadget = tk.GadgetList.Append(number == ANY_NUMBER ? tk.GadgetList.NewNumber() : number);
   gadget.type = type;
   gadget.window = owner;
-  gadget.x = x;
-  gadget.y = y;
-  gadget.width = width;
-  gadget.height = height;
+  gadget.x = detail::ClampCoordinate(x);
+  gadget.y = detail::ClampCoordinate(y);
+  gadget.width = detail::ClampCoordinate(width);
+  gadget.height = detail::ClampCoordinate(height);
   const detail::FlagsFn rules = detail::ClassOf(type).creationFlags;
   gadget.flags = rules != nullptr ? rules(flags) : flags;
   gadget.colors.fill(-1);
@@ -72,7 +74,7 @@ void FixOrientation(Gadget& gadget) {
 Gadget* NewRowGadget(int type, int number, int x, int y, int width, int rows, int flags) {
   Gadget* gadget = NewGadget(type, number, x, y, width, 0, flags);
   if (gadget == nullptr) return nullptr;
-  gadget->rows = std::max(rows, 0);
+  gadget->rows = detail::ClampRows(rows);
   gadget->height = detail::ClassOf(type).rowsToHeight(gadget->flags, gadget->rows);
   gadget->topItem = 0;
   return gadget;

@@ -2,7 +2,10 @@
 // with an icon), or the drive list (the mounted file systems) when no directory is set.
 //
 // A directory text always ends in "/"; "" stands for the drive list. The whole directory is
-// read again on every fill: nothing is cached, so the list shows what is there now.
+// read again on every fill (creation, SetGadgetText, opening an entry) and never by a frame:
+// nothing is cached, so a fill shows what is there now. Entries that an item cannot show as
+// themselves are left out: names Windows-1252 cannot spell (the listing skips them) and names
+// with control bytes, which an item would take for column breaks and inline text codes.
 #include <algorithm>
 #include <string>
 #include <unordered_map>
@@ -83,7 +86,7 @@ bool ReadDirectory(const Gadget& gadget) {
   tk.FileNameList.clear();
   while (NextListingEntry(listing) != 0) {
     std::string name = ListingEntryName(listing);
-    if (name == "." || name == kParentEntry) continue;
+    if (name == "." || name == kParentEntry || !ShowableName(name)) continue;
     const int kind = ListingEntryKind(listing);
     if (kind == ENTRY_DIRECTORY) {
       if ((gadget.flags & FILES_NO_SUBDIRS) == 0) tk.DirNameList.push_back(std::move(name));
@@ -163,11 +166,14 @@ void ReadDrives() {
   ToolkitState& tk = Toolkit();
   tk.DirEntryList.clear();
   for (const std::string& root : DriveRoots()) {
+    // A mount point with a control byte could not be shown as itself; a label is only a name.
+    if (!ShowableName(root)) continue;
     DriveRecord drive;
     drive.driveRoot = root;
     drive.driveType = DriveType(root);
     drive.driveTypeName = DriveTypeName(drive.driveType);
-    drive.driveLabel = CapitalisedLabel(DriveLabel(root));
+    const std::string label = DriveLabel(root);
+    if (ShowableName(label)) drive.driveLabel = CapitalisedLabel(label);
     // "/media/stick/" reads as "/media/stick"; the root itself stays "/".
     const std::string shown =
         root.size() > 1 && root.back() == '/' ? root.substr(0, root.size() - 1) : root;
@@ -177,6 +183,11 @@ void ReadDrives() {
     drive.driveIcon = tk.FolderIcon;
     tk.DirEntryList.push_back(std::move(drive));
   }
+}
+
+bool ShowableName(std::string_view name) {
+  return std::none_of(name.begin(), name.end(),
+                      [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
 }  // namespace bevel::detail

@@ -15,6 +15,9 @@ void OpenFileListEntry(Gadget& g, int index);
 // pattern string is empty. ASCII case is ignored; callers pass both in lower case so that the
 // other letters of Windows-1252 match regardless of case too.
 int MatchPattern(std::string_view name, std::string_view patterns);
+// False for a name with a control byte: an item would show it as another text (LF breaks
+// columns, other bytes below 32 are tabs and inline text codes).
+bool ShowableName(std::string_view name);
 // Rebuilds the toolkit's drive list from the mounted file systems.
 void ReadDrives();
 

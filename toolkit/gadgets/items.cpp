@@ -3,14 +3,16 @@
 //
 // Items live in their gadget's `items` vector, index = display position, so appending and
 // every access by index are O(1); inserting or removing in the middle moves the later items.
-// Invariant kept by every operation here: 0 <= value <= items.size() for the list types
-// (value is the 1-based selection, 0 none).
+// Invariants kept by every operation here: 0 <= value <= items.size() for the list types
+// (value is the 1-based selection, 0 none); a change of the items or of an expanded bit marks
+// a tree's row index stale (tree_rows.h).
 #include <algorithm>
 #include <climits>
 
 #include "toolkit/gadgets/column_entries.h"
 #include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/items.h"
+#include "toolkit/gadgets/tree_rows.h"
 #include "toolkit/model/gadget_class.h"
 #include "toolkit/model/rich_text.h"
 #include "toolkit/model/toolkit_state.h"
@@ -111,6 +113,7 @@ int AddItem(Gadget& gadget, int position, std::string_view text, int data, int l
   const int count = ItemCount(gadget);
   GadgetItem item = MakeItem(gadget, text, data, level < 0 ? 0 : std::min(level, INT_MAX - 1) + 1);
   const int handle = item.handle;
+  TreeRowsChanged(gadget);
   // Positions outside 0..count (-1 and any other) append and leave the selection alone.
   if (position < 0 || position >= count) {
     gadget.items.push_back(std::move(item));
@@ -130,6 +133,7 @@ int InsertItems(Gadget& gadget, int index, const std::vector<std::string>& texts
   for (const std::string& text : texts) fresh.push_back(MakeItem(gadget, text, 0, itemLevel));
   gadget.items.insert(gadget.items.begin() + index, std::make_move_iterator(fresh.begin()),
                       std::make_move_iterator(fresh.end()));
+  TreeRowsChanged(gadget);
   const int inserted = static_cast<int>(texts.size());
   ShiftSelectionForInsert(gadget, index, inserted);
   return inserted;
@@ -137,6 +141,7 @@ int InsertItems(Gadget& gadget, int index, const std::vector<std::string>& texts
 
 void ClearGadgetItems(Gadget& gadget) {
   gadget.items.clear();
+  TreeRowsChanged(gadget);
   gadget.topItem = 0;
   gadget.value = 0;
 }
@@ -155,6 +160,7 @@ void RemoveItemRange(Gadget& gadget, int first, int count) {
   if (first < 0 || first >= n || count <= 0) return;
   count = std::min(count, n - first);
   gadget.items.erase(gadget.items.begin() + first, gadget.items.begin() + first + count);
+  TreeRowsChanged(gadget);
 
   // Removing one by one, last first, with the selection following its item when an item above
   // it goes and staying at its index when it goes itself, ends here:
@@ -286,6 +292,7 @@ int SetItemState(int number, int index, int state) {
     if (gadget->type == GADGET_FILELIST) detail::OpenFileListEntry(*gadget, index);
     return 1;
   }
+  if (((item->itemState ^ state) & ITEM_EXPANDED) != 0) detail::TreeRowsChanged(*gadget);
   item->itemState = (state & 0xFF) | (item->itemState & ITEM_DIRECTORY);
   return 1;
 }

@@ -235,6 +235,13 @@ RowLayout ListLayout(const Gadget& g, Rect frame, long long itemCount);
 // Tree and TreeList; visibleRows the nodes not hidden inside a collapsed branch.
 RowLayout TreeLayout(const Gadget& g, Rect frame, long long visibleRows);
 
+// The most rows a list, tree or combo box list keeps: with a header row they are still no
+// higher than a stored height may be.
+inline constexpr int kMaxRows = (COORDINATE_LIMIT - kListFrame) / kRowHeight - 1;
+inline int ClampRows(int rows) {
+  return std::clamp(rows, 0, kMaxRows);
+}
+
 // Pixel height of `rows` rows in their frame, with a header row when hdr is 1.
 inline long long FramedRowsHeight(long long rows, int hdr) {
   return (std::max(rows, 0LL) + hdr) * kRowHeight + kListFrame;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "services/services.h"
+#include "toolkit/gadgets/file_list.h"
 #include "toolkit/gadgets/items.h"
 
 namespace bevel::detail {
@@ -53,7 +54,7 @@ std::vector<std::string> ReadEntries(const std::string& path) {
   if (listing == 0) return names;
   while (NextListingEntry(listing) != 0) {
     std::string name = ListingEntryName(listing);
-    if (name != "." && name != "..") names.push_back(std::move(name));
+    if (name != "." && name != ".." && ShowableName(name)) names.push_back(std::move(name));
   }
   CloseListing(listing);
   return names;

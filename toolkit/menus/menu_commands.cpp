@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "toolkit/menus/menus.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -134,8 +135,8 @@ Shortcut* AddShortcut(int window, int key, int event) {
 int ShowPopupMenu(int number, int x, int y) {
   Menu* m = Toolkit().MenuList.Find(number);
   if (m == nullptr || m->kind != MENU_POPUP) return 0;
-  m->popupX = x == -1 ? MouseX() : x;
-  m->popupY = y == -1 ? MouseY() : y;
+  m->popupX = x == -1 ? MouseX() : detail::ClampCoordinate(x);
+  m->popupY = y == -1 ? MouseY() : detail::ClampCoordinate(y);
   m->shown = 1;
   return 1;
 }

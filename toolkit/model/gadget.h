@@ -68,6 +68,17 @@ struct DateParts {
   int minute = 0;
 };
 
+// Tree and TreeList: the rows their items take, kept between frames so that a frame costs what
+// its visible rows cost rather than a walk over every item. Rows are 1-based; 0 is "none".
+// toolkit/gadgets/tree_rows.h builds it and says when it goes stale.
+struct TreeRowIndex {
+  bool stale = true;          // items or expanded bits changed since it was built
+  bool marksPossible = true;  // some item may carry an expander or check-box press mark
+  std::vector<int> item;      // the item index shown on row r, at r - 1
+  std::vector<int> up;        // per row: the nearest earlier row of a lower level
+  std::vector<int> next;      // per row: the first later row of the same or a lower level
+};
+
 struct Gadget {
   int type = 0;
   int number = 0;
@@ -106,7 +117,8 @@ struct Gadget {
   int lastKey = 0;
   std::string extraText;  // FileList: the pattern; Date: the texts of the date parts
   std::vector<GadgetItem> items;
-  TextHistory history;  // String and editable ComboBox with TEXT_FIELD_UNDO
+  TextHistory history;    // String and editable ComboBox with TEXT_FIELD_UNDO
+  TreeRowIndex treeRows;  // Tree and TreeList
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};
 
   // Date and Calendar.

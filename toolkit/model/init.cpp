@@ -1,4 +1,6 @@
 // Toolkit state, initialisation and the default-colour commands.
+#include "toolkit/model/coordinates.h"
+#include "toolkit/model/requester_access.h"
 #include "toolkit/model/toolkit_state.h"
 
 namespace bevel {
@@ -24,6 +26,7 @@ void InitToolkit() {
   // Starting over inside a frame would free records the frame still holds.
   if (tk.FrameDepth > 0) return;
   // A second call starts over with fresh lists rather than leaving the old records behind.
+  if (tk.SpectrumImage != 0) ReleaseImage(tk.SpectrumImage);
   tk = ToolkitState{};
   tk.TreeTable.assign(258, 0);
 
@@ -51,8 +54,8 @@ void SetColorSlot(int slot, int value, ColorScheme* block) {
 
 void SetScreenSize(int width, int height, int pointerSprite) {
   ToolkitState& tk = Toolkit();
-  tk.ScreenWidth = width;
-  tk.ScreenHeight = height;
+  tk.ScreenWidth = detail::ClampExtent(width);
+  tk.ScreenHeight = detail::ClampExtent(height);
   tk.PointerSprite = pointerSprite;
   tk.LastFrameTick = TickCount();
 }

@@ -53,6 +53,14 @@ int ReadColourParameter(std::string_view rest) {
   return HexValue(std::string_view(bgr, 6), 6);
 }
 
+namespace {
+
+int Saturated(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -kPenLimit, kPenLimit));
+}
+
+}  // namespace
+
 bool RichWalk::Next(char& c, int spaceWidth) {
   const int tabWidth = Toolkit().TabWidth;
   const int toEnd = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
@@ -60,11 +68,11 @@ bool RichWalk::Next(char& c, int spaceWidth) {
     const auto b = static_cast<unsigned char>(text[pos++]);
     if (b == 9) {
       // With no tab width set yet a tab stands for one space, so the walk always advances.
-      const int tw = tabWidth > 0 ? tabWidth : std::max(spaceWidth, 1);
-      const int d = pen - tabBase;
-      if (d > tw) tabBase += (d - 1) / tw * tw;
-      tabBase += tw;
-      pen = tabBase;
+      const long long tw = tabWidth > 0 ? tabWidth : std::max(spaceWidth, 1);
+      long long stop = tabBase;
+      const long long d = static_cast<long long>(pen) - stop;
+      if (d > tw) stop += (d - 1) / tw * tw;
+      tabBase = pen = Saturated(stop + tw);
       continue;
     }
     if ((b >= 14 && b <= 25) || b == 31) {
@@ -75,6 +83,10 @@ bool RichWalk::Next(char& c, int spaceWidth) {
     return true;
   }
   return false;
+}
+
+void RichWalk::Advance(int width) {
+  pen = Saturated(static_cast<long long>(pen) + width);
 }
 
 int RichWalk::Colour() {
@@ -152,7 +164,7 @@ std::string MeasureRichText(std::string_view text, bool wantWidth) {
   const int space = TextWidth(" ");
   while (walk.Next(c, space)) {
     plain += c;
-    if (wantWidth) walk.pen += TextWidth(std::string_view(&c, 1));
+    if (wantWidth) walk.Advance(TextWidth(std::string_view(&c, 1)));
   }
   return std::to_string(walk.pen) + " " + plain;
 }
@@ -161,7 +173,7 @@ int RichTextWidth(std::string_view text) {
   detail::RichWalk walk{text};
   char c = 0;
   const int space = TextWidth(" ");
-  while (walk.Next(c, space)) walk.pen += TextWidth(std::string_view(&c, 1));
+  while (walk.Next(c, space)) walk.Advance(TextWidth(std::string_view(&c, 1)));
   return walk.pen;
 }
 

@@ -18,6 +18,7 @@ namespace bevel {
 
 // "<width> <plain text>": the width (when wantWidth, else only the tab advances) and the text
 // with all codes and their parameters removed. Measures with the current drawing font.
+// Widths saturate at kPenLimit (below).
 std::string MeasureRichText(std::string_view text, bool wantWidth);
 int RichTextWidth(std::string_view text);
 
@@ -27,8 +28,13 @@ namespace detail {
 std::string PlainText(std::string_view text);
 
 // One pass over a text: Next() steps over tabs (moving the pen to the next tab stop) and codes
-// (recording what they ask for) to the next drawable character. The caller advances `pen` by
-// each character's width and counts down the code counters as it draws.
+// (recording what they ask for) to the next drawable character. The caller advances the pen by
+// each character's width (Advance) and counts down the code counters as it draws.
+//
+// The pen saturates at +-kPenLimit: a tab width near INT_MAX, or a long run of tabs, takes it
+// off every screen without overflowing, and sums of the pen with a position stay within int.
+inline constexpr int kPenLimit = 1 << 30;
+
 struct RichWalk {
   std::string_view text;
   std::size_t pos = 0;
@@ -40,6 +46,7 @@ struct RichWalk {
   // Advances past tabs and codes to the next drawable character; false at the end.
   // spaceWidth: the tab stop distance while no tab width is set.
   bool Next(char& c, int spaceWidth);
+  void Advance(int width);
 
  private:
   int Colour();

@@ -2,10 +2,10 @@
 // connection lines, optional check boxes and images; the children of a collapsed item take no
 // rows.
 //
-// The items are one flat chain in display order, so which rows exist depends on every item
-// before them: the renderer walks the whole chain once, without allocating, to count the rows
-// for the scroll bar, then draws from the first visible row and stops as soon as nothing
-// further down can reach the visible area.
+// The rows come from the tree's row index (toolkit/gadgets/tree_rows.h), so a frame costs what
+// the rows in view cost, however long the chain is: the rows above the view enter the level
+// table through their chain of `up` rows, and below the view only the next row of each level
+// still in the table can draw (its dotted line up into the view).
 //
 // TreeTable[L] holds the row of the last drawn item of level L (negated when that item has an
 // expand box), so a later item of the same level can draw the dotted line up to it.
@@ -16,6 +16,7 @@
 
 #include "services/services.h"
 #include "toolkit/gadgets/list_layout.h"
+#include "toolkit/gadgets/tree_rows.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/render/list_parts.h"
@@ -51,42 +52,21 @@ struct LevelTable {
   }
 };
 
-// Where drawing starts: the first item of the first visible row, with the counters as they
-// stand before it.
-struct WalkStart {
-  std::size_t index = 0;
-  int row = 0;  // rows before it
-};
-
-struct RowCount {
-  int rows = 0;  // items not hidden inside a collapsed branch
-  WalkStart start;
-};
-
-// Counts the tree's rows (the scroll bar needs them before anything is drawn) and, on the way,
-// enters the rows above the view into the level table: they draw nothing, so drawing can
-// resume at the first visible row instead of walking the chain a second time from the top.
-RowCount CountRows(const Gadget& g, LevelTable& table) {
-  RowCount count;
-  count.start.index = g.items.size();
-  bool started = false;
-  int collapsed = 0;
-  for (std::size_t idx = 0; idx < g.items.size(); ++idx) {
-    const GadgetItem& item = g.items[idx];
-    const int level = TreeLevel(item);
-    if (collapsed != 0 && level <= collapsed) collapsed = 0;
-    if (collapsed != 0) continue;
-    ++count.rows;
-    if (!started && count.rows > g.topItem) {
-      started = true;
-      count.start = {idx, count.rows - 1};
-    }
-    const bool hasChildren = level < NextLevel(g, idx);
-    // Rows out of view carry no expand-box mark.
-    if (!started) table.Set(level, count.rows);
-    if (hasChildren && (item.itemState & ITEM_EXPANDED) == 0) collapsed = level;
+// The rows above the view draw nothing, but lines from the rows in view reach up to them. The
+// table as a walk from the top would leave it holds, per level, the last row of that level that
+// no shallower row followed: the row just above the view and its chain of `up` rows. Rows out of
+// view carry no expand-box mark.
+void EnterRowsAbove(const Gadget& g, const TreeRowIndex& index, int above, LevelTable& table) {
+  int chain[kTreeMaxLevel + 1];
+  int length = 0;
+  for (int row = above; row != 0 && length <= kTreeMaxLevel; row = index.up[row - 1]) {
+    chain[length++] = row;
   }
-  return count;
+  // Shallowest first, as a walk from the top meets them.
+  while (length > 0) {
+    const int row = chain[--length];
+    table.Set(TreeLevel(g.items[static_cast<std::size_t>(index.item[row - 1])]), row);
+  }
 }
 
 // The parts of visible row r, an item of this level: selection bar, image, expand box or leaf
@@ -153,68 +133,70 @@ void RenderTree(Gadget& g, int x, int y, int face, int text) {
   if (tk.TreeTable.size() < kTreeTableSize) tk.TreeTable.assign(kTreeTableSize, 0);
   std::fill(tk.TreeTable.begin() + 1, tk.TreeTable.begin() + 257, 0);
   LevelTable table{tk.TreeTable};
-  const RowCount count = CountRows(g, table);
-  const RowLayout layout = detail::TreeLayout(g, {x, y, w, h}, count.rows);
-  detail::DrawListFrame(g, layout, count.rows, face, text);
+  const TreeRowIndex& index = detail::TreeRows(g);
+  const int count = detail::TreeRowCount(index);
+  const RowLayout layout = detail::TreeLayout(g, {x, y, w, h}, count);
+  detail::DrawListFrame(g, layout, count, face, text);
 
   const bool lines = (g.flags & TREE_NO_LINES) == 0;
   const long long topItem = g.topItem;
   const long long lastVisible = topItem + g.rows;
+  // Scrolled past every row: only the frame shows.
+  if (topItem >= count) return;
   const auto rowOffset = [&](long long row) { return layout.RowTop(row) - y; };
+  const auto levelOf = [&](int row) {
+    return TreeLevel(g.items[static_cast<std::size_t>(index.item[row - 1])]);
+  };
   // The lines run down the expand boxes' centre column and across their centre row.
   constexpr int kBoxCentre = detail::kExpandBoxSize / 2;
   constexpr int kCentreRow = detail::kExpandBoxTop + kBoxCentre;
-  // Once rows lie below the view, every entry at or above deadFrom points below it too.
-  int deadFrom = kTreeMaxLevel + 1;
+  const auto lineColumn = [&](int level) {
+    return detail::PinToInt(layout.ExpandBox(level, 0).x) + kBoxCentre;
+  };
+  // The dotted line from row r of this level up to the previous row of its level (the table's
+  // entry, negative when that row shows an expand box: the line stops at the box's bottom).
+  const auto dotsUp = [&](int r, int level, long long yo, int previous) {
+    const int extra = previous > 0 ? 2 : 0;
+    const long long runLength = (r - std::abs(previous) - 1LL) * 7 + extra + 3;
+    DrawDotRun(lineColumn(level), y, yo, runLength, h, text);
+  };
 
-  // The first drawn item is never hidden, so the walk resumes outside any collapsed branch.
-  int r = count.start.row, collapsed = 0;
-  for (std::size_t idx = count.start.index; idx < g.items.size(); ++idx) {
+  const int first = static_cast<int>(std::max(topItem, 0LL));  // rows above the view
+  EnterRowsAbove(g, index, first, table);
+
+  // The rows whose top lies inside the gadget (and any row in view, however short the gadget).
+  for (int r = first + 1; r <= count; ++r) {
+    const long long yo = rowOffset(r);
+    if (r > lastVisible && yo >= h - 3) break;
+    const std::size_t idx = static_cast<std::size_t>(index.item[static_cast<std::size_t>(r - 1)]);
     const GadgetItem& item = g.items[idx];
     const int i = static_cast<int>(std::min<std::size_t>(idx + 1, 0x7fffffff));
     const int level = TreeLevel(item);
-    if (collapsed != 0 && level <= collapsed) collapsed = 0;
-    if (collapsed != 0) continue;
-    ++r;
     const bool hasChildren = level < NextLevel(g, idx);
-    const long long yo = rowOffset(r);
-
-    const bool visible = r > topItem && r <= lastVisible;
+    const bool visible = r <= lastVisible;
     if (visible) DrawRow(g, layout, item, i, r, level, hasChildren, face, text);
     if (lines) {
       const int indentX = detail::PinToInt(x + RowLayout::Indent(level));
-      const int lineX = detail::PinToInt(layout.ExpandBox(level, 0).x) + kBoxCentre;
       if (2 < yo && yo < h - 9) Plot(indentX, detail::PinToInt(y + yo + kCentreRow), text);
       const int previous = table[level];
       if (i > 1) {
-        if (2 < yo && yo < h - 3) Plot(lineX, detail::PinToInt(y + yo), text);
-        if (previous != 0) {
-          // Down to the previous item's dots, or to the bottom of its expand box.
-          const int extra = previous > 0 ? 2 : 0;
-          const long long runLength = (r - std::abs(previous) - 1LL) * 7 + extra + 3;
-          DrawDotRun(lineX, y, yo, runLength, h, text);
-        }
+        if (2 < yo && yo < h - 3) Plot(lineColumn(level), detail::PinToInt(y + yo), text);
+        if (previous != 0) dotsUp(r, level, yo, previous);
       }
     }
-
     // Only a drawn expand box marks its row; for a row out of view the difference lies off view.
     table.Set(level, visible && hasChildren ? -r : r);
-    if (hasChildren && (item.itemState & ITEM_EXPANDED) == 0) collapsed = level;
+  }
 
-    // Below the view nothing is drawn but the dotted lines up from later rows; those reach no
-    // higher than their previous item of the same level, so once every entry points below the
-    // view the rest of the chain cannot change a pixel.
-    if (r > lastVisible && yo >= h - 3) {
-      if (!lines) break;
-      if (level < deadFrom) {
-        deadFrom = level;
-        bool reachable = false;
-        for (int l = 1; l < level && !reachable; ++l) {
-          reachable = table[l] != 0 && rowOffset(std::abs(table[l])) < h - 9;
-        }
-        if (!reachable) break;
-      }
-    }
+  // Below the gadget a row draws only the dotted line up to the previous row of its level, and
+  // only while that row is still in the table: the next row of the same or a lower level after
+  // a table entry (its `next`) either continues the entry's line or ends it.
+  if (!lines) return;
+  for (int level = 1; level <= table.highest; ++level) {
+    const int previous = table[level];
+    if (previous == 0) continue;
+    const int below = index.next[static_cast<std::size_t>(std::abs(previous) - 1)];
+    if (below != 0 && levelOf(below) == level) dotsUp(below, level, rowOffset(below), previous);
   }
 }
 

@@ -13,7 +13,7 @@ void DrawRichText(int x, int y, std::string_view text, int colour) {
   if (text.empty()) return;
   const int lineHeight = TextHeight(" ");
   detail::RichWalk walk{text};
-  walk.pen = walk.tabBase = x;
+  walk.pen = walk.tabBase = std::clamp(x, -detail::kPenLimit, detail::kPenLimit);
   char c = 0;
   const int space = TextWidth(" ");
   while (walk.Next(c, space)) {
@@ -35,7 +35,7 @@ void DrawRichText(int x, int y, std::string_view text, int colour) {
       for (int j = 0; j < walk.underlineLines; ++j)
         Line(walk.pen, y + lineHeight + 2 * j - 1, cw, 0);
     }
-    walk.pen += cw;
+    walk.Advance(cw);
   }
   SetPenColour(colour);
 }

@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "services/services.h"
+#include "toolkit/menus/menus.h"
 #include "toolkit/model/requester_access.h"
+#include "toolkit/windows/windows.h"
 
 namespace bevel::detail {
 namespace {
@@ -55,7 +57,16 @@ bool ModalRequester::Alive() const {
   return WindowExists(window_) != 0;
 }
 
-bool ModalRequester::Run(const LayoutFn& layout, const OwnFn& own, const AcceptFn& accept) {
+bool ModalRequester::LiveOrigin(int& x, int& y) const {
+  const ScreenWindow* w = ActiveWindowRecord();
+  if (w == nullptr || w->number != window_ || IsMinimised(*w)) return false;
+  ContentOrigin(*w, LiveMenuBar() != nullptr, x, y);
+  return true;
+}
+
+bool ModalRequester::Run(const LayoutFn& layout, const OwnFn& own, const AcceptFn& accept,
+                         const DrawFn& draw) {
+  endedByCallback_ = false;
   std::uint32_t frameStart = TickCount();
   for (;;) {
     if (ScreenDevice() == DEVICE_SDL) {
@@ -76,24 +87,32 @@ bool ModalRequester::Run(const LayoutFn& layout, const OwnFn& own, const AcceptF
     events.menu = MenuEvent();
     events.window = WindowEvent();
     events.activated = GadgetActivated(events.gadget);
+    if (int x = 0, y = 0; draw && LiveOrigin(x, y)) {
+      // Inside a frame (a requester opened from a handler) the caller's session comes back.
+      const DrawingState caller = CurrentDrawing();
+      if (BeginDrawing(BackBufferTarget()) != 0) {
+        draw(x, y);
+        EndDrawing();
+      }
+      ResumeDrawing(caller);
+    }
     // The pointer as GadgetEvent would draw it, over everything and out of the snapshot.
     if (const int pointer = PointerSpriteNumber(); pointer >= 0) {
       BlitSpriteKeyed(pointer, mouseX, mouseY);
     }
 
     Verdict verdict = own(events);
-    if (events.gadget >= 1 && Ask(REQUESTER_GADGET, events.gadget) != 0) {
-      verdict = Verdict::kCancelled;
-    }
-    if (events.menu != 0 && Ask(REQUESTER_MENU, events.menu) != 0) verdict = Verdict::kCancelled;
-    if (events.window != 0 && Ask(REQUESTER_WINDOW, events.window) != 0) {
-      verdict = Verdict::kCancelled;
-    }
+    bool byCallback = false;
+    if (events.gadget >= 1 && Ask(REQUESTER_GADGET, events.gadget) != 0) byCallback = true;
+    if (events.menu != 0 && Ask(REQUESTER_MENU, events.menu) != 0) byCallback = true;
+    if (events.window != 0 && Ask(REQUESTER_WINDOW, events.window) != 0) byCallback = true;
+    if (byCallback) verdict = Verdict::kCancelled;
     if (events.window == WINDOW_EVENT_CLOSE) verdict = Verdict::kCancelled;
     // A handler in the frame or a callback may have closed the window.
     if (!Alive()) return false;
     if (verdict == Verdict::kAnswered && !accept()) verdict = Verdict::kGoOn;
     if (!Alive()) return false;
+    endedByCallback_ = byCallback;
     if (verdict != Verdict::kGoOn) return verdict == Verdict::kAnswered;
   }
 }

@@ -9,7 +9,8 @@
 //   each frame   (on a real display no faster than 60 a second)
 //                ShowFrame; cancelled when the window is gone, no screen is open or the program's
 //                window is asked to close; ClearScreen(0); the mouse read; layout(width, height);
-//                GadgetEvent with the pointer suppressed; the pointer drawn where the mouse was
+//                GadgetEvent with the pointer suppressed; draw(origin) while the window is live;
+//                the pointer drawn where the mouse was
 //   then         own(events): kAnswered, kCancelled or kGoOn
 //                a gadget numbered 1 or more: REQUESTER_GADGET, nonzero cancels
 //                a menu event: REQUESTER_MENU, nonzero cancels
@@ -64,8 +65,19 @@ class ModalRequester {
   using LayoutFn = std::function<void(int width, int height)>;
   using OwnFn = std::function<Verdict(const FrameEvents& events)>;
   using AcceptFn = std::function<bool()>;
+  // What the requester paints over its gadgets, in a drawing session on the back buffer;
+  // (originX, originY) is where its gadget coordinates start on the screen.
+  using DrawFn = std::function<void(int originX, int originY)>;
   // Runs frames until answered (true) or cancelled (false).
-  bool Run(const LayoutFn& layout, const OwnFn& own, const AcceptFn& accept);
+  bool Run(const LayoutFn& layout, const OwnFn& own, const AcceptFn& accept,
+           const DrawFn& draw = {});
+  // After Run: the cancel came from a callback's nonzero result (REQUESTER_GADGET, _MENU or
+  // _WINDOW).
+  bool EndedByCallback() const { return endedByCallback_; }
+  // While the window is the live one (active and not minimised): true, with the screen position
+  // where its gadget coordinates start. Before it becomes active, and while a requester of its
+  // callback runs, false.
+  bool LiveOrigin(int& x, int& y) const;
 
  private:
   // The window is the requester's while its first gadget lives: gadget handles are never given
@@ -76,6 +88,7 @@ class ModalRequester {
   int firstGadget_ = 0, lastGadget_ = 0;
   Gadget* sentinel_ = nullptr;
   RequesterCallback callback_;
+  bool endedByCallback_ = false;
 };
 
 // The window flags of a requester: always a border and a title bar, never a working maximise

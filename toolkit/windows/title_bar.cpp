@@ -23,6 +23,7 @@
 #include <cstdlib>
 
 #include "services/services.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/windows/windows.h"
 
@@ -69,8 +70,9 @@ void TrackPress(ScreenWindow& w, int mx, int my) {
   if (s == 0) {
     StartPress(w, mx, my);
   } else if (s == TITLE_DRAG) {
-    w.x = mx - w.dragX;
-    w.y = my - w.dragY;
+    // Computed in 64 bits and kept in range like any stored position.
+    w.x = ClampCoordinate(static_cast<long long>(mx) - w.dragX);
+    w.y = ClampCoordinate(static_cast<long long>(my) - w.dragY);
     w.event = WINDOW_EVENT_DRAGGING;
   } else if (s != kIgnoredPress) {
     const int button = std::abs(s);

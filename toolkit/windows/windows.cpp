@@ -7,6 +7,7 @@
 // - A window owns its backdrop and snapshot sprites alone (window_activation.cpp).
 #include <cstddef>
 
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/windows/windows.h"
@@ -134,10 +135,10 @@ int OpenWindowEx(int number, int x, int y, int width, int height, std::string_vi
   const int owner = detail::NextOwner();
   ScreenWindow& w = tk.WindowList.Append(number == ANY_NUMBER ? detail::NewWindowNumber() : number);
   w.owner = owner;
-  w.x = x;
-  w.y = y;
-  w.width = width;
-  w.height = height;
+  w.x = detail::ClampCoordinate(x);
+  w.y = detail::ClampCoordinate(y);
+  w.width = detail::ClampCoordinate(width);
+  w.height = detail::ClampCoordinate(height);
   w.title = title;
   w.flags = flags;
   if (flags & (WINDOW_MINIMIZE_ENABLED | WINDOW_MAXIMIZE_ENABLED)) w.flags |= WINDOW_CLOSE_BUTTON;
@@ -206,10 +207,10 @@ int ResizeWindow(int number, int x, int y, int width, int height) {
   if (w == nullptr) return 0;
   // A maximised or minimised window keeps its size; its restored geometry is its own.
   if (w->sizeState != 0) return 1;
-  if (x != KEEP_VALUE) w->x = x;
-  if (y != KEEP_VALUE) w->y = y;
-  if (width != KEEP_VALUE) w->width = width;
-  if (height != KEEP_VALUE) w->height = height;
+  if (x != KEEP_VALUE) w->x = detail::ClampCoordinate(x);
+  if (y != KEEP_VALUE) w->y = detail::ClampCoordinate(y);
+  if (width != KEEP_VALUE) w->width = detail::ClampCoordinate(width);
+  if (height != KEEP_VALUE) w->height = detail::ClampCoordinate(height);
   return 1;
 }
 
