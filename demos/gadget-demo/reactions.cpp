@@ -1,6 +1,7 @@
 // gadget-demo's frame loop: the reaction to every gadget event, the window and menu events, the
 // count-up of the progress bar and the spin, the event handler and the requesters' callbacks.
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "demos/gadget-demo/gadget_demo.h"
@@ -82,6 +83,19 @@ void OpenWindow1() {
   CreateButton(kWindow1ShowWindow2, 190, 10, 100, 20, "Window 2");
 }
 
+// The colour requester, wide at once, starts from the colour the button shows (its caption, 0
+// while it says "Color"); the colour chosen becomes the face of everything.
+void ChooseColour() {
+  const int chosen = ColorRequester(std::atoi(GetGadgetText(kColor).c_str()),
+                                    COLOR_REQUESTER_EXPANDED | WINDOW_ESCAPE_CLOSES);
+  Log(kColor, std::to_string(chosen));
+  if (chosen == -1) return;
+  SetGadgetDefaultColor(COLOR_FACE, chosen);
+  SetWindowDefaultColor(COLOR_FACE, chosen);
+  SetMenuDefaultColor(COLOR_FACE, chosen);
+  SetGadgetText(kColor, std::to_string(chosen));
+}
+
 // Expands every node of the tree, or collapses every one.
 void ToggleTree() {
   LoopState& loop = Loop();
@@ -146,6 +160,9 @@ bool React(int event) {
       Log(kInput, text);
       break;
     }
+    case kColor:
+      ChooseColour();
+      break;
     case kKnoten:
       ToggleTree();
       break;

@@ -174,6 +174,7 @@ void BuildWindow2() {
 
 void InitDemo() {
   InitToolkit();
+  InitColorRequester();
   InitFileIcons(1);
   SetGadgetDefaultColor(COLOR_FONT, LoadFont(kGadgetFont, "MS Sans Serif", 8));
   SetWindowDefaultColor(COLOR_FONT, LoadFont(kWindowFont, "MS Sans Serif", 8, FONT_BOLD));

@@ -158,12 +158,35 @@ key t
 key enter
 wait 2
 
-# The date field with its calendar open.
+# The date field with its calendar open; its button closes it again.
 move 760 438
 click
 move 790 590
 wait 2
-shot gadget-demo-14-calendar.png
+shot gadget-demo-11-calendar.png
+move 760 438
+click
+
+# The colour requester opens wide: a point of the spectrum (hue 140, saturation 90) and of the
+# lightness bar (195) make a light blue, which "Farbe hinzufügen" stores as the first custom
+# colour; OK makes it the face of every gadget, window and menu.
+move 310 218
+click
+wait 2
+move 508 288
+click
+move 640 183
+click
+move 536 476
+click
+move 790 590
+wait 2
+shot gadget-demo-12-colour.png
+move 194 476
+click
+move 790 590
+wait 2
+shot gadget-demo-13-recoloured.png
 
 # Ctrl+B ends the demo.
 keydown ctrl

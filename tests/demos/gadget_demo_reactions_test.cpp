@@ -185,6 +185,14 @@ TEST_F(GadgetDemoReactions, ComplexMessageAddsNeuAndItsOkNeedsASelection) {
   EXPECT_EQ(log, std::vector<std::string>{"requester 132 1"});
 }
 
+TEST_F(GadgetDemoReactions, ACancelledColourRequesterChangesNothing) {
+  const int face = Toolkit().GadgetScheme[static_cast<std::size_t>(SlotIndex(COLOR_FACE))];
+  Play(ClickAt(OnScreen(gd::kColor)) + Keys({KEY_ESCAPE}));
+  EXPECT_EQ(log, std::vector<std::string>{"requester 124 -1"});
+  EXPECT_EQ(GetGadgetText(gd::kColor), "Color");
+  EXPECT_EQ(Toolkit().GadgetScheme[static_cast<std::size_t>(SlotIndex(COLOR_FACE))], face);
+}
+
 TEST_F(GadgetDemoReactions, BeendenThePictureButtonAndClosingEndTheDemo) {
   // "Beenden" is the fourth entry of "Titel": a press on the title opens it.
   EXPECT_EQ(Play(ClickAt([] { return std::pair(20, 9); }) +

@@ -70,12 +70,13 @@ TEST(GadgetDemo, TourShowsEveryFeatureMatchesItsPicturesAndEndsWithCtrlB) {
   EXPECT_EQ(RequesterLines(r.report),
             (std::vector<std::string>{"requester 104 1", "requester 117 2", "requester 118 2",
                                       "requester 132 0", "requester 123 refused 1",
-                                      "requester 123 Hallo We"}));
+                                      "requester 123 Hallo We", "requester 124 14798781"}));
 
   const std::vector<std::string> printed = Lines(r.out);
-  const char* const shots[] = {"01-start",   "02-play",          "03-double-click", "04-list",
-                               "05-tree",    "06-menu",          "07-windows",      "08-yes-no",
-                               "09-complex", "10-input-refused", "14-calendar"};
+  const char* const shots[] = {"01-start",     "02-play",          "03-double-click", "04-list",
+                               "05-tree",      "06-menu",          "07-windows",      "08-yes-no",
+                               "09-complex",   "10-input-refused", "11-calendar",     "12-colour",
+                               "13-recoloured"};
   ASSERT_EQ(printed.size(), std::size(shots)) << r.out;
   for (std::size_t i = 0; i < printed.size(); ++i) {
     const fs::path path = printed[i].substr(printed[i].find(' ') + 1);
@@ -84,7 +85,8 @@ TEST(GadgetDemo, TourShowsEveryFeatureMatchesItsPicturesAndEndsWithCtrlB) {
     EXPECT_EQ(path.filename().string(), "gadget-demo-" + std::string(shots[i]) + ".png");
   }
   const fs::path dir = fs::path(printed.front().substr(12)).parent_path();
-  for (const char* name : {"start", "menu", "windows", "complex", "input-refused", "calendar"}) {
+  for (const char* name :
+       {"start", "menu", "windows", "complex", "input-refused", "calendar", "colour"}) {
     std::string file;
     for (const char* shot : shots) {
       if (std::string(shot).ends_with(name)) file = "gadget-demo-" + std::string(shot) + ".png";
