@@ -23,6 +23,7 @@ struct Listing {
   std::vector<std::string> patterns;  // Windows-1252; empty = every name
   std::string name;                   // current entry, Windows-1252; "" before the first step
   int kind = 0;                       // ENTRY_* of the current entry, 0 before or after the end
+  bool exact = false;                 // name converts back to the name on disk
 };
 
 struct ListingRegistry {
@@ -124,7 +125,8 @@ int NextListingEntry(int id) {
   if (!listing) return 0;
   while (listing->next != fs::directory_iterator()) {
     const fs::directory_entry& entry = *listing->next;
-    std::string name = detail::Utf8ToCp1252(entry.path().filename().string());
+    const std::string onDisk = entry.path().filename().string();
+    std::string name = detail::Utf8ToCp1252(onDisk);
     // Follows links, so a link to a directory is one; an entry whose status cannot be read
     // (dead link, no permission) counts as a file.
     std::error_code statusError;
@@ -135,6 +137,7 @@ int NextListingEntry(int id) {
     if (stepError) listing->next = fs::directory_iterator();
 
     if (Matches(listing->patterns, name)) {
+      listing->exact = detail::Cp1252ToUtf8(name) == onDisk;
       listing->name = std::move(name);
       listing->kind = directory && !statusError ? ENTRY_DIRECTORY : ENTRY_FILE;
       return 1;
@@ -153,6 +156,11 @@ std::string ListingEntryName(int id) {
 int ListingEntryKind(int id) {
   const Listing* listing = FindListing(id);
   return listing ? listing->kind : 0;
+}
+
+int ListingEntryExact(int id) {
+  const Listing* listing = FindListing(id);
+  return listing && listing->kind != 0 && listing->exact ? 1 : 0;
 }
 
 void CloseListing(int id) {
