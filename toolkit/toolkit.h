@@ -419,7 +419,8 @@ int CreateTree(int number, int x, int y, int width, int rows, int flags);
 // cannot be read) shows the drives. Flags: those of the ColumnList except LIST_CHECKBOXES and
 // LIST_HEADER_FIXED (dropped) and LIST_NO_HEADER and LIST_IMAGES (always on); FILES_NO_SUBDIRS
 // (no sub-directories and no drive list), FILES_NO_OPEN (a double click opens nothing),
-// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY.
+// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY. An entry whose name has
+// characters Windows-1252 lacks shows "?" for them, greyed (item bit 0x80), and does not open.
 int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
 // mask: "%dd.%mm.%yyyy" when empty; date 0: now. Flags: DATE_UPDOWN (up and down arrows
 // instead of the calendar drop-down), DATE_CHECKBOX (a check box that sets or clears the date);
@@ -465,12 +466,12 @@ int RemoveGadgetItem(int number, int index);
 // drawn); colour -1 = the gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
 // ColumnList, Tree, FileList. The low byte becomes the item's state bits: 0x2 ticked (with
-// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; 0x40, the directory mark, is
-// kept as it is. 0x10 is stored only with LIST_MULTI_SELECT; otherwise it selects the item as
-// SetGadgetState does. Higher bits are requests: 0x400 collapses; 0x800 opens the entry of a
-// FileList (navigation) and, for every type, leaves the item's bits unwritten. A tree node
-// without children cannot be expanded; an expanded one stays expanded unless 0x400 asks
-// otherwise.
+// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; a FileList's marks 0x40 (a
+// directory) and 0x80 (a name with characters Windows-1252 lacks) are kept as they are. 0x10 is
+// stored only with LIST_MULTI_SELECT; otherwise it selects the item as SetGadgetState does. Higher
+// bits are requests: 0x400 collapses; 0x800 opens the entry of a FileList (navigation) and, for
+// every type, leaves the item's bits unwritten. A tree node without children cannot be expanded; an
+// expanded one stays expanded unless 0x400 asks otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
