@@ -737,4 +737,52 @@ std::string InputRequester(std::string_view title, std::string_view text,
                            std::string_view defaultText, int maximum, int flags,
                            TextRequesterCallback callback = {});
 
+// File requesters: a FileList (the drives while no directory is set), a name field, a ComboBox
+// of patterns and the buttons "Öffnen" ("Speichern" to save; "Öffnen" while a directory is
+// selected) and "Abbrechen". Paths use "/": a "\" typed (or given) is read as "/", a leading "~"
+// is the home directory (HomeDirectory), and a name not starting with "/" counts from the list's
+// directory ("/" while the drives are shown). Typing a directory's name and Return (or the
+// accept button) opens it; so do a double click and the accept button on a directory of the list.
+// A double click on a file chooses it if the mouse does not move before the button is let go.
+// List entries whose names have characters Windows-1252 lacks are greyed and can be neither
+// opened nor chosen. Errors are shown with InfoRequester (titled `title`); the requester stays
+// open.
+//
+// defaultFile: its directory part (up to the last "/") is the list's first directory ("" the
+// drives), the rest the name field's first text. patterns: pairs of a shown name and a FileList
+// pattern, all joined by "|" ("Texte (*.txt)|*.txt;*.log|Alle Dateien|*"), taken up to the first
+// empty name; patternIndex: the pair shown first (0-based; outside the pairs the first).
+// windowFlags serve the window (WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES) and the name field
+// (ALIGN_RIGHT, ALIGN_CENTER, STRING_READONLY); listFlags: the FileList's flags (FILES_*,
+// LIST_ALWAYS_SCROLLBAR; LIST_MULTI_SELECT is dropped) and the FILE_* bits below.
+//
+// The result: the full path of the chosen file; "" when cancelled.
+inline constexpr int FILE_MUST_EXIST = 0x800;        // open: only an existing file
+inline constexpr int FILE_REFUSE_READONLY = 0x2000;  // save: no file the user may not write
+inline constexpr int FILE_ASK_REPLACE = 0x4000;      // save: ask before replacing a file
+// open: several files may be selected (Shift and Ctrl in the list); the name field then lists
+// them, each in double quotes and followed by a blank. The result is the first; NextChosenFile
+// gives the others.
+inline constexpr int FILE_MULTIPLE = 0x8000;
+std::string OpenFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+std::string SaveFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+// Both requesters with a callback: FILE_REQUESTER_SAVE in windowFlags asks for the save form.
+// Kind REQUESTER_ANSWER gets the chosen path; 0 keeps the requester open.
+inline constexpr int FILE_REQUESTER_SAVE = 0x40000000;
+std::string FileRequester(std::string_view title, std::string_view defaultFile,
+                          std::string_view patterns, int patternIndex, int windowFlags,
+                          int listFlags, TextRequesterCallback callback);
+// After a multiple selection: the next path after the one returned or fetched last; "" after
+// the last one (and ever after), after a single selection and after a cancelled requester.
+std::string NextChosenFile();
+// The checks a file requester makes before it accepts path, with the FILE_* bits of listFlags:
+// a valid name (IsValidFileName), then FILE_MUST_EXIST, FILE_REFUSE_READONLY and
+// FILE_ASK_REPLACE (a directory counts as no file). A refusal or question is shown with
+// InfoRequester titled `title`. 1 when accepted, 0 when refused.
+int CheckChosenFile(std::string_view title, std::string_view path, int listFlags);
+
 }  // namespace bevel

@@ -79,6 +79,9 @@ struct ToolkitState {
   std::vector<DriveRecord> DirEntryList;
   std::vector<FileTypeIcon> FileTypeIconList;
   std::vector<std::string> DirNameList, FileNameList;
+  // A file requester's multiple selection, and the place of the path returned or fetched last.
+  std::vector<std::string> SelectedFiles;
+  std::size_t SelectedFilePlace = 0;
 };
 
 ToolkitState& Toolkit();
