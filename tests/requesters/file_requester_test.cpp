@@ -21,14 +21,10 @@ namespace fs = std::filesystem;
 using namespace testing;
 
 constexpr int kAccept = -1, kCancel = -2, kList = -3, kField = -4, kBox = -5;
-const std::string kNoPath =
-    "\nPfad existiert nicht.\n\xDC"
-    "berpr\xFC"
-    "fen Sie, ob der Pfad richtig ist.";
+const std::string kCheck = std::string("\n\xDC") + "berpr\xFC" + "fen Sie, ob der ";
+const std::string kNoPath = "\nPfad existiert nicht." + kCheck + "Pfad richtig ist.";
 const std::string kNotFound =
-    "\nDatei konnte nicht gefunden werden.\n\xDC"
-    "berpr\xFC"
-    "fen Sie, ob der Dateiname richtig ist.";
+    "\nDatei konnte nicht gefunden werden." + kCheck + "Dateiname richtig ist.";
 
 // The centre of the list row showing `name`; x < 0 while there is none.
 Where Row(std::string name) {
@@ -56,6 +52,11 @@ Where PatternRow(int row) {
     return std::pair(x, static_cast<int>(row < 0 ? top + 8 : layout.list.RowTop(row + 1) + 7));
   };
 }
+// Files first to last, with Shift.
+Script Selected(std::string first, std::string last) {
+  return ClickAt(Row(first)) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, true); }) +
+         ClickAt(Row(last)) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, false); });
+}
 Script DoubleClick(Where where) {
   return ClickAt(where) + Then([] { headless::SetButton(1, true); }) +
          Then([] { headless::SetButton(1, false); });
@@ -71,9 +72,9 @@ Script Says(std::string text, int buttons = 1, int answer = 1) {
 Script Caption(std::string text) {
   return Then([text] { EXPECT_EQ(GetGadgetText(kAccept), text); });
 }
-int ItemIndex(const std::string& name, int list = kList) {
-  for (int i = 0; i < CountGadgetItems(list); ++i) {
-    if (GetItemText(list, i) == name) return i;
+int ItemIndex(const std::string& name) {
+  for (int i = 0; i < CountGadgetItems(kList); ++i) {
+    if (GetItemText(kList, i) == name) return i;
   }
   return -1;
 }
@@ -113,14 +114,11 @@ class FileRequesters : public ToolkitScreen {
     char name[] = "/tmp/bevel-files-XXXXXX";
     ASSERT_NE(mkdtemp(name), nullptr);
     root_ = std::string(name) + "/";
-    // "Übung.txt", a Japanese name, a name that is no UTF-8, and a Japanese directory.
-    for (const char* file : {"a.txt", "b.txt", "c.txt", "notes.log", "readonly.txt",
-                             "sub/inner.txt", "gone/deeper/x.txt", "locked/x.txt",
-                             "\xC3\x9C"
-                             "bung.txt",
-                             "\xE6\x97\xA5.txt", "bad\xFF.txt",
-                             "\xE6\x97\xA5"
-                             "dir/x.txt"}) {
+    // "Übung.txt" (UTF-8, in octal), a Japanese name, one that is no UTF-8, a Japanese directory.
+    for (const char* file :
+         {"a.txt", "b.txt", "c.txt", "notes.log", "readonly.txt", "sub/inner.txt",
+          "gone/deeper/x.txt", "locked/x.txt", "\303\234bung.txt", "\xE6\x97\xA5.txt",
+          "bad\xFF.txt", "\xE6\x97\xA5_dir/x.txt"}) {
       fs::create_directories(fs::path(root_ + file).parent_path());
       std::ofstream(root_ + file) << "x";
     }
@@ -157,33 +155,28 @@ class FileRequesters : public ToolkitScreen {
 
 TEST_F(FileRequesters, EveryWayToAnswer) {
   const std::string r = root_;
-  const std::string replace =
-      " besteht bereits.\nM\xF6"
-      "chten Sie sie ersetzen?";
+  const std::string replace = std::string(" besteht bereits.\nM\xF6") + "chten Sie sie ersetzen?";
   const std::string invalid = "\nDer angegebene Dateiname ist ung\xFCltig.";
-  const std::string uebung =
-      "\xDC"
-      "bung.txt";
-  const Script severalSelected =
-      ClickAt(Row("a.txt")) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, true); }) +
-      ClickAt(Row("c.txt")) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, false); });
+  const std::string uebung = std::string("\xDC") + "bung.txt";
   // clang-format off
   const Case cases[] = {
-      {"drives for an empty default", false, "", 0,
-       WaitFor(-1) + Expect("", "") + Click(kCancel), ""},
-      {"a sub-directory typed opens and answers nothing", false, r, 0,
-       Type("sub") + Expect(r + "sub/", "sub") + Click(kCancel), ""},
-      {"typed paths: '\\' is '/', '~' home, '..' a step up", false, r, 0,
-       DoubleClick(Row("sub")) + Expect(r + "sub/", "") + Type("..") + Expect(r, "..") +
-           Type("~\\sub\\inner.txt"),
+      {"drives for an empty default, the layout", false, "", 0,
+       WaitFor(-1) + Expect("", "") + Then([] {
+         EXPECT_EQ(WindowWidth(-1) * 1000 + WindowHeight(-1), 514352);
+         const Gadget& accept = *detail::FindGadget(kAccept);
+         EXPECT_EQ(accept.x * 1000 + accept.y, 423302);
+         EXPECT_EQ(detail::FindGadget(kList)->rows, 20);
+         EXPECT_EQ(detail::FindGadget(kBox)->y, 352 - 13 - 10);
+       }) + Click(kCancel), ""},
+      {"directories typed or double-clicked open; '\\' is '/', '~' home, '..' a step up", false,
+       r, 0,
+       Type("sub") + Expect(r + "sub/", "sub") + Type("..") + Expect(r, "..") +
+           DoubleClick(Row("sub")) + Expect(r + "sub/", "..") + Type("~\\sub\\inner.txt"),
        r + "sub/inner.txt"},
-      {"a missing directory in the name", false, r, 0,
-       Type("x\\y.txt") + Says("x/" + kNoPath) + Click(kCancel), ""},
-      {"a file that must exist", false, r, FILE_MUST_EXIST,
-       Type("nope.txt") + Says(r + "nope.txt" + kNotFound) + Click(kCancel), ""},
-      {"'?' and '*' are no names", false, r, 0,
-       Type("a?.txt") + Says("a?.txt" + invalid) + Type("*") + Says("*" + invalid) +
-           Click(kCancel),
+      {"refused: a missing directory, a missing file, '?' and '*'", false, r, FILE_MUST_EXIST,
+       Type("x\\y.txt") + Says("x/" + kNoPath) + Type("nope.txt") +
+           Says(r + "nope.txt" + kNotFound) + Type("a?.txt") + Says("a?.txt" + invalid) +
+           Type("*") + Says("*" + invalid) + Click(kCancel),
        ""},
       {"replacing: Nein stays open, Ja answers", true, r + "a.txt", FILE_ASK_REPLACE,
        Click(kAccept) + Says(r + "a.txt" + replace, 2, 2) + Click(kAccept) +
@@ -194,14 +187,14 @@ TEST_F(FileRequesters, EveryWayToAnswer) {
            ClickAt(Row("a.txt")) + Expect(r, "a.txt") + Caption("Speichern") + Click(kAccept),
        r + "a.txt"},
       {"three files, a lost name among them", false, r, FILE_MULTIPLE,
-       severalSelected + Expect(r, "\"a.txt\" \"b.txt\" \"c.txt\" ") + Click(kAccept),
+       Selected("a.txt", "c.txt") + Expect(r, "\"a.txt\" \"b.txt\" \"c.txt\" ") + Click(kAccept),
        r + "a.txt", {r + "b.txt", r + "c.txt", ""}},
-      {"a double click", false, r, 0, DoubleClick(Row("b.txt")), r + "b.txt"},
-      {"a double click, moved before the release", false, r, 0,
+      {"a double click answers unless the mouse moves before the release", false, r, 0,
        ClickAt(Row("b.txt")) + Then([] { headless::SetButton(1, true); }) +
            Then([] { headless::SetMouse(headless::MouseXNow() + 3, headless::MouseYNow()); }) +
-           Then([] { headless::SetButton(1, false); }) + Expect(r, "b.txt") + Click(kCancel),
-       ""},
+           Then([] { headless::SetButton(1, false); }) + Expect(r, "b.txt") +
+           DoubleClick(Row("c.txt")),
+       r + "c.txt"},
       {"pattern index 5 of two is the first; another reads the list again", false, r, 0,
        WaitFor(-1) + Then([] {
          EXPECT_EQ(GetGadgetText(kBox), "Texte (*.txt)");
@@ -217,7 +210,9 @@ TEST_F(FileRequesters, EveryWayToAnswer) {
          EXPECT_EQ(list.items[static_cast<std::size_t>(ItemIndex("?.txt"))].itemColors[2],
                    0x808080) << "greyed";
        }) + ClickAt(Row("?.txt")) + Click(kAccept) + DoubleClick(Row("bad?.txt")) +
-           DoubleClick(Row("?dir")) + Expect(r, "") + Click(kCancel),
+           DoubleClick(Row("?_dir")) + Expect(r, "") +
+           Then([] { SetItemState(kList, ItemIndex("?_dir"), ITEM_REQUEST_OPEN); }) +
+           Expect(r, "") + Click(kCancel),
        ""},
       {"links in a loop and to nothing are listed, and missing", false, r, FILE_MUST_EXIST,
        ClickAt(Row("loop")) + Click(kAccept) + Says(r + "loop" + kNotFound) +
@@ -233,52 +228,36 @@ TEST_F(FileRequesters, EveryWayToAnswer) {
   for (const Case& c : cases) Run(c);
 }
 
-TEST_F(FileRequesters, SelectionsOfSeveralEndWithTheirRequester) {
-  const Script severalChosen =
-      ClickAt(Row("a.txt")) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, true); }) +
-      ClickAt(Row("b.txt")) + Then([] { headless::SetKey(KEY_LEFT_SHIFT, false); }) +
-      Click(kAccept);
-  int answers = 0;
-  const auto refuseFirst = [&](int kind, int, std::string_view) {
+// The callback hears each path the user answers with; a selection of several that it refuses
+// leaves nothing behind, whether the requester is cancelled or answered with one file then.
+TEST_F(FileRequesters, TheCallbackHearsThePathsAndSelectionsEndWithTheirRequester) {
+  const Script ab = Selected("a.txt", "b.txt") + Click(kAccept);
+  std::vector<std::string> heard;
+  const auto refuseFirst = [&](int kind, int, std::string_view text) {
     if (kind == REQUESTER_OPENED) {
       EXPECT_EQ(NextChosenFile(), "") << "emptied at the start";
     }
-    return kind == REQUESTER_ANSWER && ++answers > 1 ? 1 : 0;
+    if (kind == REQUESTER_ANSWER) heard.emplace_back(text);
+    return kind == REQUESTER_ANSWER && heard.size() > 1 ? 1 : 0;
   };
-  // Then a requester whose selection of several is refused ends cancelled, or with one file.
-  for (const Script& then : {Click(kCancel), DoubleClick(Row("c.txt"))}) {
+  const std::string a = root_ + "a.txt", c = root_ + "c.txt";
+  const struct {
+    Script then;
+    std::vector<std::string> heard;
+  } cases[] = {{Click(kCancel), {a}}, {DoubleClick(Row("c.txt")), {a, c}}};
+  for (const auto& k : cases) {
     {
-      Person person(severalChosen);
-      EXPECT_EQ(OpenFileRequester("Datei", root_, "", 0, 0, FILE_MULTIPLE | FILES_SORTED),
-                root_ + "a.txt");
+      Person person(ab);
+      EXPECT_EQ(OpenFileRequester("Datei", root_, "", 0, 0, FILE_MULTIPLE | FILES_SORTED), a);
     }
-    answers = 0;
-    Person person(severalChosen + then);
-    FileRequester("Datei", root_, "", 0, 0, FILE_MULTIPLE | FILES_SORTED, refuseFirst);
+    heard.clear();
+    Person person(ab + k.then);
+    const std::string result =
+        FileRequester("Datei", root_, "", 0, 0, FILE_MULTIPLE | FILES_SORTED, refuseFirst);
+    EXPECT_EQ(result, k.heard.size() > 1 ? c : "");
+    EXPECT_EQ(heard, k.heard);
     EXPECT_EQ(NextChosenFile(), "") << "nothing left of the refused selection";
   }
-}
-
-TEST_F(FileRequesters, TheCallbackHearsTheChosenPathAndMayRefuseIt) {
-  std::vector<std::string> heard;
-  Person person(Type("b.txt") + Type("c.txt"));
-  const std::string result =
-      FileRequester("Datei", root_, "", 0, 0, 0, [&](int kind, int value, std::string_view text) {
-        heard.push_back(std::to_string(kind) + " " + std::to_string(value) + " " +
-                        std::string(text));
-        return kind == REQUESTER_ANSWER && text.find("c.txt") != std::string_view::npos ? 1 : 0;
-      });
-  EXPECT_EQ(result, root_ + "c.txt");
-  EXPECT_EQ(heard, (std::vector<std::string>{"1 -1 ", "5 0 " + root_ + "b.txt",
-                                             "5 0 " + root_ + "c.txt"}));
-}
-
-TEST_F(FileRequesters, AFileListOfItsOwnOpensNoLostName) {
-  CreateFileList(1, 0, 0, 200, 10, root_, 0);
-  SetItemState(1, ItemIndex("?dir", 1), ITEM_REQUEST_OPEN);
-  EXPECT_EQ(GetGadgetText(1), root_);
-  SetItemState(1, ItemIndex("sub", 1), ITEM_REQUEST_OPEN);
-  EXPECT_EQ(GetGadgetText(1), root_ + "sub/");
 }
 
 // Root may read and write whatever the permission bits say: these run as "nobody" then.
