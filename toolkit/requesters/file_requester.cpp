@@ -24,6 +24,8 @@
 // go where it went down, dropped when the mouse moves first.
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolkit/gadgets/file_list.h"
