@@ -305,6 +305,9 @@ int OpenListing(int number, std::string_view path, std::string_view pattern);
 int NextListingEntry(int id);
 std::string ListingEntryName(int id);
 int ListingEntryKind(int id);
+// 1 when the entry's name is its name on disk; 0 when characters Windows-1252 lacks (or bytes
+// that are no UTF-8) were read as "?": such a name does not lead back to the entry.
+int ListingEntryExact(int id);
 void CloseListing(int id);
 
 // One wildcard pattern against a name: "*" matches any run of bytes (none too), "?" exactly
@@ -340,5 +343,12 @@ inline constexpr int ATTRIBUTE_NORMAL = 0x80;
 int FileAttributes(std::string_view path);
 // Bytes; -1 when nothing is there, -2 for a directory or drive root.
 std::int64_t FileSize(std::string_view path);
+// 1 when the running user may write to what is at path (access(2): root may write a file
+// without write permission bits, nobody may on a read-only file system); 0 otherwise or when
+// nothing is there.
+int FileWritable(std::string_view path);
+// The user's home directory (HOME, else the user database) ending in "/"; "" when unknown or
+// when its name has characters Windows-1252 lacks.
+std::string HomeDirectory();
 
 }  // namespace bevel

@@ -428,7 +428,8 @@ int CreateTree(int number, int x, int y, int width, int rows, int flags);
 // cannot be read) shows the drives. Flags: those of the ColumnList except LIST_CHECKBOXES and
 // LIST_HEADER_FIXED (dropped) and LIST_NO_HEADER and LIST_IMAGES (always on); FILES_NO_SUBDIRS
 // (no sub-directories and no drive list), FILES_NO_OPEN (a double click opens nothing),
-// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY.
+// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY. An entry whose name has
+// characters Windows-1252 lacks shows "?" for them, greyed (item bit 0x80), and does not open.
 int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
 // mask: "%dd.%mm.%yyyy" when empty; date 0: now. Flags: DATE_UPDOWN (up and down arrows
 // instead of the calendar drop-down), DATE_CHECKBOX (a check box that sets or clears the date);
@@ -474,12 +475,12 @@ int RemoveGadgetItem(int number, int index);
 // drawn); colour -1 = the gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
 // ColumnList, Tree, FileList. The low byte becomes the item's state bits: 0x2 ticked (with
-// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; 0x40, the directory mark, is
-// kept as it is. 0x10 is stored only with LIST_MULTI_SELECT; otherwise it selects the item as
-// SetGadgetState does. Higher bits are requests: 0x400 collapses; 0x800 opens the entry of a
-// FileList (navigation) and, for every type, leaves the item's bits unwritten. A tree node
-// without children cannot be expanded; an expanded one stays expanded unless 0x400 asks
-// otherwise.
+// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; a FileList's marks 0x40 (a
+// directory) and 0x80 (a name with characters Windows-1252 lacks) are kept as they are. 0x10 is
+// stored only with LIST_MULTI_SELECT; otherwise it selects the item as SetGadgetState does. Higher
+// bits are requests: 0x400 collapses; 0x800 opens the entry of a FileList (navigation) and, for
+// every type, leaves the item's bits unwritten. A tree node without children cannot be expanded; an
+// expanded one stays expanded unless 0x400 asks otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
@@ -778,5 +779,53 @@ inline constexpr int COLOR_REQUESTER_EXPANDED = 0x200000;
 int ColorRequesterEx(int colour, int flags, RequesterCallback callback);
 // ColorRequesterEx without a callback.
 int ColorRequester(int colour, int flags);
+
+// File requesters: a FileList (the drives while no directory is set), a name field, a ComboBox
+// of patterns and the buttons "Öffnen" ("Speichern" to save; "Öffnen" while a directory is
+// selected) and "Abbrechen". Paths use "/": a "\" typed (or given) is read as "/", a leading "~"
+// is the home directory (HomeDirectory), and a name not starting with "/" counts from the list's
+// directory ("/" while the drives are shown). Typing a directory's name and Return (or the
+// accept button) opens it; so do a double click and the accept button on a directory of the list.
+// A double click on a file chooses it if the mouse does not move before the button is let go.
+// List entries whose names have characters Windows-1252 lacks are greyed and can be neither
+// opened nor chosen. Errors are shown with InfoRequester (titled `title`); the requester stays
+// open.
+//
+// defaultFile: its directory part (up to the last "/") is the list's first directory ("" the
+// drives), the rest the name field's first text. patterns: pairs of a shown name and a FileList
+// pattern, all joined by "|" ("Texte (*.txt)|*.txt;*.log|Alle Dateien|*"), taken up to the first
+// empty name; patternIndex: the pair shown first (0-based; outside the pairs the first).
+// windowFlags serve the window (WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES) and the name field
+// (ALIGN_RIGHT, ALIGN_CENTER, STRING_READONLY); listFlags: the FileList's flags (FILES_*,
+// LIST_ALWAYS_SCROLLBAR; LIST_MULTI_SELECT is dropped) and the FILE_* bits below.
+//
+// The result: the full path of the chosen file; "" when cancelled.
+inline constexpr int FILE_MUST_EXIST = 0x800;        // open: only an existing file
+inline constexpr int FILE_REFUSE_READONLY = 0x2000;  // save: no file the user may not write
+inline constexpr int FILE_ASK_REPLACE = 0x4000;      // save: ask before replacing a file
+// open: several files may be selected (Shift and Ctrl in the list); the name field then lists
+// them, each in double quotes and followed by a blank. The result is the first; NextChosenFile
+// gives the others.
+inline constexpr int FILE_MULTIPLE = 0x8000;
+std::string OpenFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+std::string SaveFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+// Both requesters with a callback: FILE_REQUESTER_SAVE in windowFlags asks for the save form.
+// Kind REQUESTER_ANSWER gets the chosen path; 0 keeps the requester open.
+inline constexpr int FILE_REQUESTER_SAVE = 0x40000000;
+std::string FileRequester(std::string_view title, std::string_view defaultFile,
+                          std::string_view patterns, int patternIndex, int windowFlags,
+                          int listFlags, TextRequesterCallback callback);
+// After a multiple selection: the next path after the one returned or fetched last; "" after
+// the last one (and ever after), after a single selection and after a cancelled requester.
+std::string NextChosenFile();
+// The checks a file requester makes before it accepts path, with the FILE_* bits of listFlags:
+// a valid name (IsValidFileName), then FILE_MUST_EXIST, FILE_REFUSE_READONLY and
+// FILE_ASK_REPLACE (a directory counts as no file). A refusal or question is shown with
+// InfoRequester titled `title`. 1 when accepted, 0 when refused.
+int CheckChosenFile(std::string_view title, std::string_view path, int listFlags);
 
 }  // namespace bevel

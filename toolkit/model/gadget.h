@@ -46,6 +46,9 @@ inline constexpr int ITEM_EXPANDER_CLICKED = 0x8;
 inline constexpr int ITEM_SELECTED = 0x10;
 inline constexpr int ITEM_HOVER = 0x20;
 inline constexpr int ITEM_DIRECTORY = 0x40;
+// FileList: the name on disk has characters Windows-1252 lacks; the item shows "?" for them,
+// greyed, and cannot be opened or chosen.
+inline constexpr int ITEM_NAME_LOST = 0x80;
 
 // One row of a ColumnList, ComboBox, Tree, TreeList or FileList.
 struct GadgetItem {

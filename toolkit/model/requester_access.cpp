@@ -27,4 +27,18 @@ int CodedTextWidth(std::string_view text) {
   return RichTextWidth(text);
 }
 
+int ItemBits(int gadget, int index) {
+  const Gadget* g = FindGadget(gadget);
+  if (g == nullptr || index < 0 || static_cast<std::size_t>(index) >= g->items.size()) return 0;
+  return g->items[static_cast<std::size_t>(index)].itemState;
+}
+
+std::vector<std::string>& SelectedFiles() {
+  return Toolkit().SelectedFiles;
+}
+
+std::size_t& SelectedFilePlace() {
+  return Toolkit().SelectedFilePlace;
+}
+
 }  // namespace bevel::detail

@@ -89,6 +89,9 @@ struct ToolkitState {
   std::array<int, 81> ColorTable{};
   int SpectrumImage = 0;  // image number, 0 none
   int NextCustomColor = 49;
+  // A file requester's multiple selection, and the place of the path returned or fetched last.
+  std::vector<std::string> SelectedFiles;
+  std::size_t SelectedFilePlace = 0;
 };
 
 ToolkitState& Toolkit();
