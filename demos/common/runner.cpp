@@ -143,6 +143,13 @@ bool Runner::Headless() const {
   return ScreenDevice() == DEVICE_HEADLESS;
 }
 
+std::string Runner::TourDirectory() const {
+  if (!tourRun_ || !Headless() || steps_.empty() || shotDir_.empty()) return "";
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(shotDir_, ec);
+  return ec ? "" : absolute.lexically_normal().string();
+}
+
 void Runner::Start() {
   frameStart_ = TickCount();
   if (!Headless()) {
@@ -169,6 +176,9 @@ void Runner::Start() {
     if (ec) temp = "/tmp";
     std::string pattern = (temp / (program_ + "-XXXXXX")).string();
     if (mkdtemp(pattern.data()) != nullptr) shotDir_ = pattern;
+  } else if (tourRun_ && !shotDir_.empty()) {
+    std::error_code ec;
+    fs::create_directories(shotDir_, ec);
   }
   scriptDone_ = steps_.empty();
   headless::SetExamineCallback([this](int frame) { Examine(frame); });

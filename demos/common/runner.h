@@ -75,6 +75,9 @@ class Runner {
   // Stops the script or the recording and writes the report (--report). Returns ExitCode().
   int Close();
   bool Headless() const;
+  // After Start: the directory a built-in tour writes its screenshots to (absolute, made), where
+  // the program may put files its tour shows; "" when no tour runs.
+  std::string TourDirectory() const;
   int Frames() const { return frames_; }
   // 0 after a good run, 2 after bad flags or a bad script, 1 when the report or the recording
   // cannot be written.

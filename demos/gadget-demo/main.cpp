@@ -10,6 +10,9 @@
 // every requester the demo opened and its answer; --record FILE writes a session on a real
 // display as a script that --script replays headless.
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "demos/common/runner.h"
@@ -36,6 +39,15 @@ const char* Reason(Frame end) {
   return "";
 }
 
+// The tour's file requesters go to "~", its home: the tour's own directory, with three files
+// to choose from. So its pictures show the same files on every machine.
+void PrepareTourFiles(const std::string& directory) {
+  setenv("HOME", directory.c_str(), 1);
+  for (const char* name : {"Brief.vx", "Karte.vx", "Notizen.vx"}) {
+    std::ofstream((std::filesystem::path(directory) / name).string()) << "Vexil\n";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +63,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   run.Start();
+  if (const std::string tour = run.TourDirectory(); !tour.empty()) PrepareTourFiles(tour);
   gadget_demo::BuildDemo();
   gadget_demo::SetDemoLog([&run](const std::string& line) { run.Report(line); });
 

@@ -96,6 +96,25 @@ void ChooseColour() {
   SetGadgetText(kColor, std::to_string(chosen));
 }
 
+constexpr const char* kVexilPatterns = "Vexil-Dateien (*.vx)|*.vx|Alle Dateien (*.*)|*.*";
+
+// The open requester starts where the OpenFile button's caption says (no directory: the drives)
+// and takes several files; their paths, one a line, go into the text field.
+void OpenFiles() {
+  std::string chosen = OpenFileRequester(
+      "\xD6"
+      "ffne Datei...",
+      GetGadgetText(kOpenFile), kVexilPatterns, 0, WINDOW_ESCAPE_CLOSES,
+      FILES_SORTED | FILE_MULTIPLE);
+  std::string lines, logged;
+  for (; !chosen.empty(); chosen = NextChosenFile()) {
+    lines += chosen + "\n";
+    logged += " " + chosen;
+  }
+  SetGadgetText(kText, lines);
+  Log(kOpenFile, logged.empty() ? logged : logged.substr(1));
+}
+
 // Expands every node of the tree, or collapses every one.
 void ToggleTree() {
   LoopState& loop = Loop();
@@ -163,6 +182,17 @@ bool React(int event) {
     case kColor:
       ChooseColour();
       break;
+    case kOpenFile:
+      OpenFiles();
+      break;
+    case kSaveFile: {
+      const std::string path = SaveFileRequester(
+          "Speichere Datei...", GetGadgetText(kOpenFile), kVexilPatterns, 0, WINDOW_ESCAPE_CLOSES,
+          FILES_SORTED | FILE_REFUSE_READONLY | FILE_ASK_REPLACE);
+      SetGadgetText(kText, path);
+      Log(kSaveFile, path);
+      break;
+    }
     case kKnoten:
       ToggleTree();
       break;

@@ -158,12 +158,82 @@ key t
 key enter
 wait 2
 
+# The open requester starts on the drives with "OpenFile" in its name field. "~" and Enter lead
+# to the home directory, where the tour put three files; a click on the first and a Shift-click
+# on the last select all three (half a second apart, so that no double click chooses one). Their
+# paths go into the text field.
+move 310 178
+click
+wait 2
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+keydown altgr
+key sc27
+keyup altgr
+key enter
+wait 2
+move 200 165
+click
+wait 30
+keydown shift
+move 200 193
+click
+keyup shift
+move 790 590
+wait 2
+shot gadget-demo-11-open-files.png
+move 606 446
+click
+wait 2
+
+# The save requester: in the home directory again, the name field clicked (Enter left it) and a
+# new name typed, "Neu.vx".
+move 310 198
+click
+wait 2
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+key backspace
+keydown altgr
+key sc27
+keyup altgr
+key enter
+wait 2
+move 300 446
+click
+key backspace
+keydown shift
+key n
+keyup shift
+key e
+key u
+key sc52
+key v
+key x
+move 790 590
+wait 2
+shot gadget-demo-12-save.png
+move 606 446
+click
+wait 2
+
 # The date field with its calendar open; its button closes it again.
 move 760 438
 click
 move 790 590
 wait 2
-shot gadget-demo-11-calendar.png
+shot gadget-demo-13-calendar.png
 move 760 438
 click
 
@@ -181,12 +251,12 @@ move 536 476
 click
 move 790 590
 wait 2
-shot gadget-demo-12-colour.png
+shot gadget-demo-14-colour.png
 move 194 476
 click
 move 790 590
 wait 2
-shot gadget-demo-13-recoloured.png
+shot gadget-demo-15-recoloured.png
 
 # Ctrl+B ends the demo.
 keydown ctrl
