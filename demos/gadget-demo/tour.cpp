@@ -238,8 +238,8 @@ move 760 438
 click
 
 # The colour requester opens wide: a point of the spectrum (hue 140, saturation 90) and of the
-# lightness bar (195) make a light blue, which "Farbe hinzufügen" stores as the first custom
-# colour; OK makes it the face of every gadget, window and menu.
+# lightness bar (195) make a light blue, which the button below the fields stores as the first
+# custom colour; OK makes it the face of every gadget, window and menu.
 move 310 218
 click
 wait 2
