@@ -37,6 +37,9 @@ struct FontRegistry {
   const FontFace* systemFace = nullptr;
   bool systemTried = false;
   int nextAnyNumber = kFirstAnyNumber;
+  // The last handle looked up: text is drawn and measured a piece at a time, mostly in one font.
+  int lastFont = 0;
+  const FontFace* lastFace = nullptr;
 };
 
 FontRegistry& Registry() {
@@ -77,7 +80,11 @@ int NextFreeNumber(FontRegistry& r) {
 
 const FontFace* FontFaceOf(int font) {
   FontRegistry& r = Registry();
-  if (auto it = r.handles.find(font); it != r.handles.end()) return it->second;
+  if (r.lastFace != nullptr && font == r.lastFont) return r.lastFace;
+  if (auto it = r.handles.find(font); it != r.handles.end()) {
+    r.lastFont = font;
+    return r.lastFace = it->second;
+  }
   if (!r.systemTried) {
     r.systemTried = true;
     r.systemFace = LoadFace("MS Sans Serif", 8, false);
@@ -103,6 +110,7 @@ int LoadFont(int number, std::string_view name, int size, int flags) {
   FontRegistry& r = Registry();
   if (number == ANY_NUMBER) number = NextFreeNumber(r);
   r.handles[number] = face;
+  r.lastFace = nullptr;
   return number;
 }
 

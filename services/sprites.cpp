@@ -1,5 +1,6 @@
 // Sprites: pictures kept by number and blitted straight to the back buffer, outside drawing
 // sessions too.
+#include <algorithm>
 #include <new>
 #include <unordered_map>
 
@@ -70,6 +71,20 @@ void ReleaseSprite(int number) {
 int CaptureSprite(int number, int x, int y, int w, int h) {
   const Surface& back = Services().backBuffer;
   if (back.width <= 0 || !detail::ValidSurfaceSize(w, h)) return 0;
+  // A capture into a sprite of the same size (the frame's snapshot, taken every frame) reuses
+  // its pixels: no allocation, and no clearing unless part of it lies outside the back buffer.
+  if (number != ANY_NUMBER) {
+    const auto it = Sprites().sprites.find(number);
+    if (it != Sprites().sprites.end() && it->second.width == w && it->second.height == h) {
+      Surface& picture = it->second;
+      const long long left = x, top = y;
+      if (left < 0 || top < 0 || left + w > back.width || top + h > back.height) {
+        std::fill(picture.pixels.begin(), picture.pixels.end(), 0u);
+      }
+      detail::CopySurface(picture, back, -left, -top, false);
+      return 1;
+    }
+  }
   try {
     Surface picture(w, h);
     // The back buffer drawn into the sprite at (-x, -y): what lies outside it stays black.

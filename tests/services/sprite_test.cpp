@@ -70,12 +70,15 @@ TEST_F(Sprites, BlitsClipAtEveryEdgeOutsideAnySession) {
 }
 
 TEST_F(Sprites, CapturesRoundTripAndAreBlackOffScreen) {
+  // (x, y, w, h) of each capture: inside, over the bottom-left corner, wholly off screen.
+  const int captures[][4] = {{10, 20, 30, 25}, {-4, kHeight - 5, 10, 8}, {INT_MIN, INT_MAX, 4, 4}};
+  // Each number already holds a white picture of its capture's size, which the capture reuses.
+  ClearScreen(0xFFFFFF);
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(CaptureSprite(i, 0, 0, captures[i][2], captures[i][3]), 1);
   Draw();
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) Plot(x, y, ScreenColour(x, y));
   EndDrawing();
-  // (x, y, w, h) of each capture: inside, over the bottom-left corner, wholly off screen.
-  const int captures[][4] = {{10, 20, 30, 25}, {-4, kHeight - 5, 10, 8}, {INT_MIN, INT_MAX, 4, 4}};
   for (int i = 0; i < 3; ++i)
     ASSERT_EQ(CaptureSprite(i, captures[i][0], captures[i][1], captures[i][2], captures[i][3]), 1);
   for (int i = 0; i < 3; ++i) {
