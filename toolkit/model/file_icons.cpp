@@ -2,6 +2,7 @@
 // from the shared MIME glob data, pictures from the installed icon theme's 16 x 16 MIME icons.
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unordered_map>
@@ -58,13 +59,30 @@ constexpr const char* kMimeDir = "/usr/share/mime/";
 constexpr std::array<const char*, 2> kThemes = {"/usr/share/icons/Adwaita/16x16/mimetypes/",
                                                 "/usr/share/icons/hicolor/16x16/mimetypes/"};
 
-std::string IconFileFor(const std::string& iconName) {
-  for (const char* theme : kThemes) {
-    const std::string path = std::string(theme) + iconName + ".png";
-    if (std::ifstream(path).good()) return path;
+// The icon files of each theme, listed once: asking the file system per extension cost
+// thousands of failed opens at start-up.
+class ThemeIcons {
+ public:
+  ThemeIcons() {
+    for (std::size_t i = 0; i < kThemes.size(); ++i) {
+      std::error_code ec;
+      for (auto it = std::filesystem::directory_iterator(kThemes[i], ec);
+           !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code fileEc;
+        if (it->is_regular_file(fileEc)) names_[i].insert(it->path().filename().string());
+      }
+    }
   }
-  return {};
-}
+  std::string FileFor(const std::string& iconName) const {
+    for (std::size_t i = 0; i < kThemes.size(); ++i) {
+      if (names_[i].contains(iconName + ".png")) return kThemes[i] + iconName + ".png";
+    }
+    return {};
+  }
+
+ private:
+  std::array<std::unordered_set<std::string>, kThemes.size()> names_;
+};
 
 std::unordered_map<std::string, std::string> GenericIcons() {
   std::unordered_map<std::string, std::string> generic;
@@ -93,6 +111,7 @@ void BuildFileTypeIcons(ToolkitState& tk) {
   std::ifstream globs(std::string(kMimeDir) + "globs2");
   if (!globs) return;
   const auto generic = GenericIcons();
+  const ThemeIcons themes;
   std::unordered_map<std::string, int> loaded;  // icon file -> handle, each picture loaded once
   std::unordered_set<std::string> seen;         // globs2 lists the strongest match first
   std::string line;
@@ -107,14 +126,14 @@ void BuildFileTypeIcons(ToolkitState& tk) {
     if (ext.empty() || !seen.insert(ext).second) continue;
     std::string iconName = mime;
     for (char& c : iconName) c = c == '/' ? '-' : c;
-    std::string file = IconFileFor(iconName);
+    std::string file = themes.FileFor(iconName);
     if (file.empty()) {
       const auto found = generic.find(mime);
-      if (found != generic.end()) file = IconFileFor(found->second);
+      if (found != generic.end()) file = themes.FileFor(found->second);
     }
     if (file.empty()) {
       // The shared MIME rules: without a listed generic icon, "media/..." uses "media-x-generic".
-      file = IconFileFor(mime.substr(0, mime.find('/')) + "-x-generic");
+      file = themes.FileFor(mime.substr(0, mime.find('/')) + "-x-generic");
     }
     if (file.empty()) continue;
     auto [it, fresh] = loaded.try_emplace(file, 0);
