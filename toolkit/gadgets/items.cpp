@@ -293,6 +293,7 @@ int SetItemState(int number, int index, int state) {
     return 1;
   }
   if (((item->itemState ^ state) & ITEM_EXPANDED) != 0) detail::TreeRowsChanged(*gadget);
+  if (state & (ITEM_CHECK_CLICKED | ITEM_EXPANDER_CLICKED | ITEM_HOVER)) gadget->itemMarks = true;
   item->itemState = (state & 0xFF) | (item->itemState & ITEM_DIRECTORY);
   return 1;
 }
