@@ -23,6 +23,7 @@ struct Listing {
   std::vector<std::string> patterns;  // Windows-1252; empty = every name
   std::string name;                   // current entry, Windows-1252; "" before the first step
   int kind = 0;                       // ENTRY_* of the current entry, 0 before or after the end
+  bool exact = false;                 // name converts back to the name on disk
 };
 
 struct ListingRegistry {
@@ -124,11 +125,8 @@ int NextListingEntry(int id) {
   if (!listing) return 0;
   while (listing->next != fs::directory_iterator()) {
     const fs::directory_entry& entry = *listing->next;
-    const std::string utf8 = entry.path().filename().string();
-    std::string name = detail::Utf8ToCp1252(utf8);
-    // A name Windows-1252 cannot spell (bytes that are no UTF-8, characters it lacks) would
-    // come back as "?" in their place: another name, maybe another file's. It is skipped.
-    const bool spellable = detail::Cp1252ToUtf8(name) == utf8;
+    const std::string onDisk = entry.path().filename().string();
+    std::string name = detail::Utf8ToCp1252(onDisk);
     // Follows links, so a link to a directory is one; an entry whose status cannot be read
     // (dead link, no permission) counts as a file.
     std::error_code statusError;
@@ -138,7 +136,8 @@ int NextListingEntry(int id) {
     listing->next.increment(stepError);
     if (stepError) listing->next = fs::directory_iterator();
 
-    if (spellable && Matches(listing->patterns, name)) {
+    if (Matches(listing->patterns, name)) {
+      listing->exact = detail::Cp1252ToUtf8(name) == onDisk;
       listing->name = std::move(name);
       listing->kind = directory && !statusError ? ENTRY_DIRECTORY : ENTRY_FILE;
       return 1;
@@ -157,6 +156,11 @@ std::string ListingEntryName(int id) {
 int ListingEntryKind(int id) {
   const Listing* listing = FindListing(id);
   return listing ? listing->kind : 0;
+}
+
+int ListingEntryExact(int id) {
+  const Listing* listing = FindListing(id);
+  return listing && listing->kind != 0 && listing->exact ? 1 : 0;
 }
 
 void CloseListing(int id) {

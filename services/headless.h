@@ -15,13 +15,15 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace bevel::headless {
 
 // Selects the headless device for the next OpenScreen (same as SelectDevice(DEVICE_HEADLESS)).
 void Use();
 // Back to the start values: no keys or buttons, locks off, mouse (0, 0), clock 0, frame advance
-// 0, the default date, no queued actions, no callback, frame count 0.
+// 0, the default date, no queued actions, no callback, frame count 0, an empty clipboard, no
+// close request.
 void Reset();
 
 void SetKey(int scanCode, bool down);
@@ -47,8 +49,16 @@ void SetFrameAdvance(std::uint32_t ms);
 // the clock's whole seconds. Default: 2007-02-14 12:00:00.
 void SetDateAtClockZero(int date);
 
+// The headless device's clipboard (Windows-1252; see ClipboardText in services/services.h),
+// also readable and settable while no headless screen is open. A text ends at a NUL byte.
+void SetClipboard(std::string_view text);
+std::string Clipboard();
+
 // Number of ShowFrame calls since Reset.
 int FrameCount();
+
+// As if the user asked to close the program's window: PollWindowMessages reports it once.
+void RequestClose();
 
 // Runs `action` at the first examination at which FrameCount() >= frame.
 void AtFrame(int frame, std::function<void()> action);

@@ -32,7 +32,9 @@ struct Driver {
   int frames = 0;
   std::vector<Pending> pending;  // in the order queued
   std::function<void(int)> examine;
+  bool closeRequested = false;
   Surface shown;
+  std::string clipboard;
 };
 
 Driver& TheDriver() {
@@ -59,7 +61,7 @@ void Examine() {
 
 class HeadlessDevice final : public Device {
  public:
-  bool Open(int width, int height, std::string_view, bool) override {
+  bool Open(int width, int height, std::string_view, bool, int) override {
     TheDriver().shown = Surface(width, height);
     return true;
   }
@@ -69,7 +71,12 @@ class HeadlessDevice final : public Device {
     ++d.frames;
     d.clock += d.frameAdvance;
   }
-  bool PumpMessages() override { return false; }
+  bool PumpMessages(bool take) override {
+    Driver& d = TheDriver();
+    const bool requested = d.closeRequested;
+    if (take) d.closeRequested = false;
+    return requested;
+  }
   void ReadKeyboard(KeyboardState& out) override {
     Examine();
     out = TheDriver().keys;
@@ -84,6 +91,8 @@ class HeadlessDevice final : public Device {
     TheDriver().mouse.x = x;
     TheDriver().mouse.y = y;
   }
+  std::string ClipboardText() override { return TheDriver().clipboard; }
+  void SetClipboardText(std::string_view text) override { headless::SetClipboard(text); }
   std::uint32_t Ticks() override { return TheDriver().clock; }
   void Sleep(int ms) override { TheDriver().clock += static_cast<std::uint32_t>(ms); }
   long long LocalNow() override { return HeadlessLocalNow(); }
@@ -173,8 +182,19 @@ void SetDateAtClockZero(int date) {
   TheDriver().dateAtZero = date;
 }
 
+void SetClipboard(std::string_view text) {
+  TheDriver().clipboard = text.substr(0, text.find('\0'));  // as a system clipboard keeps it
+}
+std::string Clipboard() {
+  return TheDriver().clipboard;
+}
+
 int FrameCount() {
   return TheDriver().frames;
+}
+
+void RequestClose() {
+  TheDriver().closeRequested = true;
 }
 
 void AtFrame(int frame, std::function<void()> action) {

@@ -1,4 +1,5 @@
-// Keyboard and mouse: the device is read once per examination; the queries return that state.
+// Keyboard, mouse and clipboard: the device is read once per examination; the queries return that
+// state.
 #include <algorithm>
 
 #include "services/internal/service_state.h"
@@ -60,6 +61,16 @@ int MouseButton(int n) {
 
 int MouseWheel() {
   return Services().mouse.wheel;
+}
+
+std::string ClipboardText() {
+  ServiceState& s = Services();
+  return s.device ? s.device->ClipboardText() : std::string();
+}
+
+void SetClipboardText(std::string_view text) {
+  ServiceState& s = Services();
+  if (s.device) s.device->SetClipboardText(text);
 }
 
 void SetMousePosition(int x, int y) {

@@ -44,6 +44,10 @@ long long CurrentLocalNow() {
 using detail::Services;
 using detail::ServiceState;
 
+void SetWindowScale(int factor) {
+  if (factor >= 1 && factor <= 8) Services().windowScale = factor;
+}
+
 void SelectDevice(int kind) {
   if (kind != DEVICE_AUTO && kind != DEVICE_SDL && kind != DEVICE_HEADLESS) return;
   CloseScreen();
@@ -63,12 +67,12 @@ int OpenScreen(int width, int height, int depth, std::string_view title, int fla
   int kind = 0;
   if (s.selectedDevice != DEVICE_HEADLESS) {
     device = detail::MakeSdlDevice();
-    if (device && !device->Open(width, height, title, windowed)) device.reset();
+    if (device && !device->Open(width, height, title, windowed, s.windowScale)) device.reset();
     kind = DEVICE_SDL;
   }
   if (!device && s.selectedDevice != DEVICE_SDL) {
     device = detail::MakeHeadlessDevice();
-    device->Open(width, height, title, windowed);
+    device->Open(width, height, title, windowed, 1);
     kind = DEVICE_HEADLESS;
   }
   if (!device) return 0;
@@ -118,7 +122,12 @@ int BackBufferTarget() {
 
 int PollWindowMessages() {
   ServiceState& s = Services();
-  return s.device && s.device->PumpMessages() ? 1 : 0;
+  return s.device && s.device->PumpMessages(true) ? 1 : 0;
+}
+
+int CloseRequested() {
+  ServiceState& s = Services();
+  return s.device && s.device->PumpMessages(false) ? 1 : 0;
 }
 
 std::uint32_t TickCount() {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "services/internal/cp1252.h"
 #include "services/internal/device.h"
 
 namespace bevel::detail {
@@ -96,6 +97,15 @@ const std::array<unsigned char, SDL_NUM_SCANCODES>& ScanTable() {
   return table;
 }
 
+// The largest factor up to `wanted` at which the window fits the desktop's usable area.
+int FittingScale(int width, int height, int wanted) {
+  SDL_Rect usable{};
+  if (wanted <= 1 || SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  int factor = wanted;
+  while (factor > 1 && (width * factor > usable.w || height * factor > usable.h)) --factor;
+  return factor;
+}
+
 class SdlDevice final : public Device {
  public:
   ~SdlDevice() override {
@@ -105,7 +115,7 @@ class SdlDevice final : public Device {
     if (initialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
 
-  bool Open(int width, int height, std::string_view title, bool windowed) override {
+  bool Open(int width, int height, std::string_view title, bool windowed, int scale) override {
     // No display server named and no driver asked for: there is nothing to show a window on.
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("SDL_VIDEODRIVER")) {
@@ -121,17 +131,21 @@ class SdlDevice final : public Device {
     }
     const std::string name(title);
     const Uint32 flags = windowed ? 0u : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP);
-    window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                               height, flags);
+    const int factor = windowed ? FittingScale(width, height, scale) : 1;
+    window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               width * factor, height * factor, flags);
     if (!window_) return false;
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) return false;
-    // Full screen keeps the aspect ratio with bars; mouse events arrive in back-buffer pixels.
+    // Full screen keeps the aspect ratio with bars; mouse events arrive in back-buffer pixels,
+    // also in a scaled window. A window shows whole multiples only, each pixel a square block.
     SDL_RenderSetLogicalSize(renderer_, width, height);
+    if (windowed) SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
     // 0x00BBGGRR in memory on a little-endian machine is SDL's ABGR8888 with alpha ignored.
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING,
                                  width, height);
     if (!texture_) return false;
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
     width_ = width;
     height_ = height;
     SDL_ShowCursor(SDL_DISABLE);  // the toolkit draws its own pointer
@@ -149,10 +163,10 @@ class SdlDevice final : public Device {
     SDL_RenderPresent(renderer_);
   }
 
-  bool PumpMessages() override {
+  bool PumpMessages(bool take) override {
     PumpEvents();
     const bool q = quit_;
-    quit_ = false;
+    if (take) quit_ = false;
     return q;
   }
 
@@ -197,6 +211,17 @@ class SdlDevice final : public Device {
     const float offY = (static_cast<float>(wh) - static_cast<float>(height_) * scale) / 2;
     SDL_WarpMouseInWindow(window_, static_cast<int>(offX + static_cast<float>(mouseX_) * scale),
                           static_cast<int>(offY + static_cast<float>(mouseY_) * scale));
+  }
+
+  std::string ClipboardText() override {
+    char* utf8 = SDL_GetClipboardText();  // "" when empty; nullptr only when out of memory
+    if (!utf8) return "";
+    std::string text = Utf8ToCp1252(utf8);
+    SDL_free(utf8);
+    return text;
+  }
+  void SetClipboardText(std::string_view text) override {
+    SDL_SetClipboardText(Cp1252ToUtf8(text).c_str());
   }
 
   std::uint32_t Ticks() override { return static_cast<std::uint32_t>(SDL_GetTicks64()); }

@@ -58,6 +58,12 @@ enum DeviceKind : int {
 // OpenScreen flags.
 inline constexpr int SCREEN_WINDOWED = 1;  // an operating-system window instead of full screen
 
+// Each back-buffer pixel of the windowed screens opened from now on shows as factor x factor
+// pixels of the window (nearest neighbour: the bitmap font stays crisp), and the mouse is still
+// reported in back-buffer pixels. factor 1..8, default 1; other values change nothing. When the
+// scaled window would not fit the desktop, the largest factor that fits is taken. Full screen
+// and the headless device do not scale.
+void SetWindowScale(int factor);
 // Chooses the device used by the next OpenScreen (default DEVICE_AUTO). Closes an open screen.
 void SelectDevice(int kind);
 // The device of the open screen (DEVICE_SDL or DEVICE_HEADLESS), 0 when no screen is open.
@@ -82,6 +88,9 @@ int BackBufferTarget();
 // Handles the operating-system window's pending messages without waiting. Returns 1 when the
 // user asked to close the window (once per request), else 0.
 int PollWindowMessages();
+// As PollWindowMessages, but the close request stays for PollWindowMessages to report: 1 while
+// one waits. A modal loop ends on it and leaves it to the host's loop.
+int CloseRequested();
 
 // ---------------------------------------------------------------------------------------------
 // Drawing. Only between BeginDrawing and EndDrawing; every call outside does nothing (and
@@ -216,6 +225,17 @@ int MouseWheel();
 void SetMousePosition(int x, int y);
 
 // ---------------------------------------------------------------------------------------------
+// Clipboard. Texts are Windows-1252: the SDL device exchanges them with the system's clipboard
+// as UTF-8 (characters Windows-1252 lacks arrive as '?'); the headless device keeps a clipboard
+// of its own (services/headless.h). Without a screen there is no clipboard.
+// ---------------------------------------------------------------------------------------------
+
+// The clipboard's text; "" when it holds none or no screen is open.
+std::string ClipboardText();
+// Puts a text on the clipboard (up to a NUL byte, which ends a text there).
+void SetClipboardText(std::string_view text);
+
+// ---------------------------------------------------------------------------------------------
 // Time and dates. A date is i32 seconds since 1970-01-01 00:00:00 of local civil time, computed
 // with civil-date arithmetic (no time zone, no daylight saving).
 // ---------------------------------------------------------------------------------------------
@@ -264,6 +284,9 @@ int OpenListing(int number, std::string_view path, std::string_view pattern);
 int NextListingEntry(int id);
 std::string ListingEntryName(int id);
 int ListingEntryKind(int id);
+// 1 when the entry's name is its name on disk; 0 when characters Windows-1252 lacks (or bytes
+// that are no UTF-8) were read as "?": such a name does not lead back to the entry.
+int ListingEntryExact(int id);
 void CloseListing(int id);
 
 // One wildcard pattern against a name: "*" matches any run of bytes (none too), "?" exactly
@@ -299,5 +322,12 @@ inline constexpr int ATTRIBUTE_NORMAL = 0x80;
 int FileAttributes(std::string_view path);
 // Bytes; -1 when nothing is there, -2 for a directory or drive root.
 std::int64_t FileSize(std::string_view path);
+// 1 when the running user may write to what is at path (access(2): root may write a file
+// without write permission bits, nobody may on a read-only file system); 0 otherwise or when
+// nothing is there.
+int FileWritable(std::string_view path);
+// The user's home directory (HOME, else the user database) ending in "/"; "" when unknown or
+// when its name has characters Windows-1252 lacks.
+std::string HomeDirectory();
 
 }  // namespace bevel

@@ -84,6 +84,12 @@ void DrawScaled(Surface& dst, const Surface& src, long long x, long long y, long
     const int sy = static_cast<int>((yy - y) * src.height / h);
     const std::uint32_t* from = src.Row(sy);
     std::uint32_t* to = dst.Row(yy);
+    if (w == src.width && !src.alpha) {
+      // Drawn at its own width (the usual case): a plain row copy, no division per pixel.
+      const std::uint32_t* run = from + (r.x0 - x);
+      for (int xx = r.x0; xx < r.x1; ++xx) to[xx] = StoredColour(dst, *run++);
+      continue;
+    }
     for (int xx = r.x0; xx < r.x1; ++xx) {
       const int sx = static_cast<int>((xx - x) * src.width / w);
       to[xx] = StoredColour(dst, src.alpha ? Blend(to[xx], from[sx]) : from[sx]);

@@ -31,6 +31,7 @@
 // [SECTION] Gadget state, text and attributes
 // [SECTION] Menus
 // [SECTION] Screen windows
+// [SECTION] Requesters
 #pragma once
 
 #include <array>
@@ -278,6 +279,29 @@ enum ScanCode : int {
   KEY_DELETE = 211,
 };
 
+// Text field extras: comforts beyond the classic text fields for every String and editable
+// ComboBox, off until SetTextFieldExtras switches them on (InitToolkit switches them off). Each
+// of their keys is first offered to the handlers as EVENT_KEY with character 0 and the key's
+// scan code (KEY_C, KEY_X, KEY_V, KEY_INSERT, KEY_DELETE, KEY_Z, KEY_Y); a veto leaves the field
+// as it is, and the letter is not typed either.
+//
+// TEXT_FIELD_CLIPBOARD: Ctrl+C or Ctrl+Insert copies the selection to the clipboard
+// (ClipboardText), Ctrl+X or Shift+Delete cuts it, Ctrl+V or Shift+Insert replaces it by the
+// clipboard's text. A paste keeps the field's rules as typing does: nothing in a read-only
+// field, only what STRING_NUMERIC admits, letters in the case STRING_LOWER_CASE or
+// STRING_UPPER_CASE asks for, line feeds only in a multi-line String (CR LF and CR count as line
+// feeds; other control bytes but tab are dropped), and no character beyond the maximum (those
+// are left out). When nothing is left to paste the field stays as it is. A password field is
+// never copied or cut.
+// TEXT_FIELD_UNDO: Ctrl+Z undoes the last change of the text, Ctrl+Y redoes it; characters typed
+// one after another form one step. A field keeps its last 100 steps; SetGadgetText, or any
+// other change of the text than by the field's keys, drops them.
+inline constexpr int TEXT_FIELD_CLIPBOARD = 0x1;
+inline constexpr int TEXT_FIELD_UNDO = 0x2;
+// Switches the extras on for the TEXT_FIELD_* bits given and off for the others; other bits are
+// ignored.
+void SetTextFieldExtras(int flags);
+
 //-----------------------------------------------------------------------------
 // [SECTION] Gadget creation
 //-----------------------------------------------------------------------------
@@ -404,7 +428,8 @@ int CreateTree(int number, int x, int y, int width, int rows, int flags);
 // cannot be read) shows the drives. Flags: those of the ColumnList except LIST_CHECKBOXES and
 // LIST_HEADER_FIXED (dropped) and LIST_NO_HEADER and LIST_IMAGES (always on); FILES_NO_SUBDIRS
 // (no sub-directories and no drive list), FILES_NO_OPEN (a double click opens nothing),
-// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY.
+// FILES_SORTED, FILES_NO_PARENT (no ".." entry), FILES_DIRS_ONLY. An entry whose name has
+// characters Windows-1252 lacks shows "?" for them, greyed (item bit 0x80), and does not open.
 int CreateFileList(int number, int x, int y, int width, int rows, std::string_view path, int flags);
 // mask: "%dd.%mm.%yyyy" when empty; date 0: now. Flags: DATE_UPDOWN (up and down arrows
 // instead of the calendar drop-down), DATE_CHECKBOX (a check box that sets or clears the date);
@@ -450,12 +475,12 @@ int RemoveGadgetItem(int number, int index);
 // drawn); colour -1 = the gadget's. Any other slot changes nothing and gives 0.
 int SetItemColor(int number, int index, int slot, int colour);
 // ColumnList, Tree, FileList. The low byte becomes the item's state bits: 0x2 ticked (with
-// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; 0x40, the directory mark, is
-// kept as it is. 0x10 is stored only with LIST_MULTI_SELECT; otherwise it selects the item as
-// SetGadgetState does. Higher bits are requests: 0x400 collapses; 0x800 opens the entry of a
-// FileList (navigation) and, for every type, leaves the item's bits unwritten. A tree node
-// without children cannot be expanded; an expanded one stays expanded unless 0x400 asks
-// otherwise.
+// LIST_CHECKBOXES), 0x4 expanded (a tree node), 0x10 selected; a FileList's marks 0x40 (a
+// directory) and 0x80 (a name with characters Windows-1252 lacks) are kept as they are. 0x10 is
+// stored only with LIST_MULTI_SELECT; otherwise it selects the item as SetGadgetState does. Higher
+// bits are requests: 0x400 collapses; 0x800 opens the entry of a FileList (navigation) and, for
+// every type, leaves the item's bits unwritten. A tree node without children cannot be expanded; an
+// expanded one stays expanded unless 0x400 asks otherwise.
 int SetItemState(int number, int index, int state);
 inline constexpr int ITEM_REQUEST_COLLAPSE = 0x400;
 inline constexpr int ITEM_REQUEST_OPEN = 0x800;
@@ -517,6 +542,10 @@ int SetCursor(int number, int position);
 // with the disabled text colour; a text field loses its caret and focus, an open drop-down
 // closes. 1, or 0 for a missing gadget.
 int DisableGadget(int number, int flag);
+// hidden nonzero hides the gadget, 0 shows it again. A hidden gadget is neither drawn nor
+// pressed, does not act on keys and is skipped by Tab; hiding takes its keyboard focus and
+// closes its open drop-down (no handler is asked). 1, or 0 for a missing gadget.
+int HideGadget(int number, int hidden);
 // One slot (ColorSlot 1..8) of the gadget's own colour block; -1 returns it to the scheme.
 // The result is always 0, whether or not the gadget exists.
 int SetGadgetColor(int number, int slot, int value);
@@ -663,5 +692,140 @@ int ResizeWindow(int number, int x, int y, int width, int height);
 int SetWindowColor(int number, int slot, int value);
 // 1 when a window with this number exists.
 int WindowExists(int number);
+
+//-----------------------------------------------------------------------------
+// [SECTION] Requesters
+//-----------------------------------------------------------------------------
+// Modal dialogs: each opens a centred window (the first free negative window number, its
+// gadgets the first free negative gadget numbers downwards) over the frozen screen and runs
+// frames of its own (ShowFrame, ClearScreen, GadgetEvent, the pointer) until it is answered;
+// the host's loop waits meanwhile. A requester may be opened from anywhere, also from an event
+// handler or another requester's callback; when it closes, the window that was active goes on.
+//
+// Texts and button lists are split into lines at LF. Flags are window flags: the requester drops
+// WINDOW_NO_BORDER, WINDOW_MAXIMIZE_ENABLED, WINDOW_NO_MINIMIZE_BUTTON and WINDOW_NO_TITLE_BAR
+// and adds WINDOW_CENTERED, so WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES,
+// WINDOW_MINIMIZE_ENABLED and WINDOW_NO_MAXIMIZE_BUTTON are the caller's to choose. A window
+// wider or taller than the screen is cut to it (its texts with it).
+//
+// A requester is cancelled by its close button or Escape (with those flags), by a callback, by
+// its window being closed by someone else, by the user asking to close the program's window
+// (PollWindowMessages still reports that to the host afterwards), and at once when no screen is
+// open.
+
+// The kinds of a requester callback: callback(kind, value) -> result.
+enum RequesterEventKind : int {
+  REQUESTER_OPENED = 1,  // once, after the window and its own gadgets were made (value: the
+                         // window number); the callback may add gadgets numbered 1 or more and
+                         // resize the window; the result is ignored
+  REQUESTER_GADGET = 2,  // a gadget of the callback's produced an event (value: its number);
+                         // nonzero cancels
+  REQUESTER_WINDOW = 3,  // the window produced a window event (value: WINDOW_EVENT_*); nonzero
+                         // cancels
+  REQUESTER_MENU = 4,    // a menu item or shortcut fired (value: its MenuEvent); nonzero cancels
+  REQUESTER_ANSWER = 5,  // the user answered (message requester: value = the 1-based button;
+                         // input requester: the entered text; colour requester: the colour);
+                         // 0 refuses and keeps it open
+  // Colour requester: "Farben definieren >>" widened the window (value 0); the result is ignored.
+  REQUESTER_EXPANDED = 6,
+  // Colour requester: "Farbe hinzufügen" stored the colour in a custom slot (value: the slot,
+  // 0..31); the result is ignored.
+  REQUESTER_CUSTOM_COLOR = 7,
+};
+
+// An empty function means no callback.
+using RequesterCallback = std::function<int(int kind, int value)>;
+// For requesters that answer with a text: kind REQUESTER_ANSWER gets the text (value 0); the
+// other kinds get their value and "".
+using TextRequesterCallback = std::function<int(int kind, int value, std::string_view text)>;
+
+// title, a text of one or more lines, and a row of 80 x 20 buttons, one per line of buttons
+// ("OK", "Ja\nNein"; an empty line makes a button without caption). The 1-based index of the
+// button pressed; 0 when cancelled.
+int MessageRequesterEx(std::string_view title, std::string_view text, std::string_view buttons,
+                       int flags, RequesterCallback callback);
+// MessageRequesterEx without a callback.
+int MessageRequester(std::string_view title, std::string_view text, std::string_view buttons,
+                     int flags);
+// MessageRequester with flags 0: only a button ends it (the other requesters report their
+// errors so).
+int InfoRequester(std::string_view title, std::string_view text, std::string_view buttons);
+// A message, a String holding `defaultText` (focused, the caret after the text) and an "OK"
+// button. maximum: the longest text in characters (negative: no limit). flags serve the window
+// and, besides, the String (STRING_NUMERIC, STRING_PASSWORD, STRING_LOWER_CASE, ...): each
+// ignores the bits it does not know. The text entered, accepted by "OK" or Return; defaultText
+// when cancelled.
+std::string InputRequester(std::string_view title, std::string_view text,
+                           std::string_view defaultText, int maximum, int flags,
+                           TextRequesterCallback callback = {});
+
+// Builds the colour requester's tables: the spectrum of hues (across) and saturations (down)
+// with its picture, the 48 base colours, and the 32 custom colours, black. The custom colours
+// then last from one colour requester to the next, as long as the toolkit (InitToolkit drops
+// them; so does a second call of this). Call it after InitToolkit; a colour requester opened
+// without it builds the tables itself. 1, or 0 when the picture could not be drawn (the spectrum
+// then shows nothing but picks colours all the same).
+int InitColorRequester();
+// Colour requester flag: open wide, with the spectrum and the fields, at once.
+inline constexpr int COLOR_REQUESTER_EXPANDED = 0x200000;
+// "Farbe": a colour picked from 48 base and 32 custom swatches or, after "Farben definieren >>",
+// from a spectrum of hue and saturation with a lightness bar, or typed as hue, saturation,
+// lightness (0..239, 0..240, 0..240) or red, green, blue (0..255). "Farbe hinzufügen" stores
+// the colour in the next custom slot (after the last one picked; the last slot is overwritten
+// once all are used). colour: the colour shown at the start (0x00BBGGRR, the top byte
+// ignored). flags: WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES, COLOR_REQUESTER_EXPANDED. The
+// colour accepted by "OK"; -1 when cancelled ("Abbrechen", the close button, Escape, ...); 0
+// when a callback's result ended it (REQUESTER_GADGET, _MENU, _WINDOW).
+int ColorRequesterEx(int colour, int flags, RequesterCallback callback);
+// ColorRequesterEx without a callback.
+int ColorRequester(int colour, int flags);
+
+// File requesters: a FileList (the drives while no directory is set), a name field, a ComboBox
+// of patterns and the buttons "Öffnen" ("Speichern" to save; "Öffnen" while a directory is
+// selected) and "Abbrechen". Paths use "/": a "\" typed (or given) is read as "/", a leading "~"
+// is the home directory (HomeDirectory), and a name not starting with "/" counts from the list's
+// directory ("/" while the drives are shown). Typing a directory's name and Return (or the
+// accept button) opens it; so do a double click and the accept button on a directory of the list.
+// A double click on a file chooses it if the mouse does not move before the button is let go.
+// List entries whose names have characters Windows-1252 lacks are greyed and can be neither
+// opened nor chosen. Errors are shown with InfoRequester (titled `title`); the requester stays
+// open.
+//
+// defaultFile: its directory part (up to the last "/") is the list's first directory ("" the
+// drives), the rest the name field's first text. patterns: pairs of a shown name and a FileList
+// pattern, all joined by "|" ("Texte (*.txt)|*.txt;*.log|Alle Dateien|*"), taken up to the first
+// empty name; patternIndex: the pair shown first (0-based; outside the pairs the first).
+// windowFlags serve the window (WINDOW_CLOSE_BUTTON, WINDOW_ESCAPE_CLOSES) and the name field
+// (ALIGN_RIGHT, ALIGN_CENTER, STRING_READONLY); listFlags: the FileList's flags (FILES_*,
+// LIST_ALWAYS_SCROLLBAR; LIST_MULTI_SELECT is dropped) and the FILE_* bits below.
+//
+// The result: the full path of the chosen file; "" when cancelled.
+inline constexpr int FILE_MUST_EXIST = 0x800;        // open: only an existing file
+inline constexpr int FILE_REFUSE_READONLY = 0x2000;  // save: no file the user may not write
+inline constexpr int FILE_ASK_REPLACE = 0x4000;      // save: ask before replacing a file
+// open: several files may be selected (Shift and Ctrl in the list); the name field then lists
+// them, each in double quotes and followed by a blank. The result is the first; NextChosenFile
+// gives the others.
+inline constexpr int FILE_MULTIPLE = 0x8000;
+std::string OpenFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+std::string SaveFileRequester(std::string_view title, std::string_view defaultFile,
+                              std::string_view patterns, int patternIndex, int windowFlags,
+                              int listFlags);
+// Both requesters with a callback: FILE_REQUESTER_SAVE in windowFlags asks for the save form.
+// Kind REQUESTER_ANSWER gets the chosen path; 0 keeps the requester open.
+inline constexpr int FILE_REQUESTER_SAVE = 0x40000000;
+std::string FileRequester(std::string_view title, std::string_view defaultFile,
+                          std::string_view patterns, int patternIndex, int windowFlags,
+                          int listFlags, TextRequesterCallback callback);
+// After a multiple selection: the next path after the one returned or fetched last; "" after
+// the last one (and ever after), after a single selection and after a cancelled requester.
+std::string NextChosenFile();
+// The checks a file requester makes before it accepts path, with the FILE_* bits of listFlags:
+// a valid name (IsValidFileName), then FILE_MUST_EXIST, FILE_REFUSE_READONLY and
+// FILE_ASK_REPLACE (a directory counts as no file). A refusal or question is shown with
+// InfoRequester titled `title`. 1 when accepted, 0 when refused.
+int CheckChosenFile(std::string_view title, std::string_view path, int listFlags);
 
 }  // namespace bevel

@@ -31,7 +31,8 @@ constexpr const char* kUsage =
     "  --script FILE    play an input script (implies --headless)\n"
     "  --frames N       stop after N frames\n"
     "  --shots DIR      directory for relative screenshot names\n"
-    "  --report FILE    write what happened to FILE\n";
+    "  --report FILE    write what happened to FILE\n"
+    "  --scale N        show each pixel of a window as N x N pixels (1..8)\n";
 
 bool ReadText(const std::string& file, std::string& text) {
   std::ifstream in(file, std::ios::binary);
@@ -56,8 +57,8 @@ bool Runner::ParseArgs(int argc, char** argv) {
   };
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const bool takesValue =
-        arg == "--script" || arg == "--frames" || arg == "--shots" || arg == "--report";
+    const bool takesValue = arg == "--script" || arg == "--frames" || arg == "--shots" ||
+                            arg == "--report" || arg == "--scale";
     if (takesValue && i + 1 >= argc) return fail(arg + " needs a value");
     if (arg == "--headless") {
       headless_ = true;
@@ -71,6 +72,12 @@ bool Runner::ParseArgs(int argc, char** argv) {
         return fail("--frames needs a number of frames (1 or more), not '" + v + "'");
       }
       maxFrames_ = static_cast<int>(n);
+    } else if (arg == "--scale") {
+      const std::string v = argv[++i];
+      if (v.size() != 1 || v[0] < '1' || v[0] > '8') {
+        return fail("--scale needs a factor from 1 to 8, not '" + v + "'");
+      }
+      scale_ = v[0] - '0';
     } else if (arg == "--shots") {
       shotDir_ = argv[++i];
     } else if (arg == "--report") {
@@ -99,6 +106,7 @@ bool Runner::ParseArgs(int argc, char** argv) {
 
 void Runner::SelectDevice() const {
   bevel::SelectDevice(headless_ ? DEVICE_HEADLESS : DEVICE_AUTO);
+  SetWindowScale(scale_);
 }
 
 bool Runner::Headless() const {

@@ -21,6 +21,7 @@
 //   --frames N       stop after N frames
 //   --shots DIR      relative screenshot names are taken in DIR
 //   --report FILE    write what happened (end, frames, screenshots, the program's lines) to FILE
+//   --scale N        a window shows each back-buffer pixel as N x N pixels (1..8)
 //   --help           print the flags
 //
 // A headless run plays the script (or the program's built-in tour when there is no --script)
@@ -50,7 +51,7 @@ class Runner {
   // Reads the flags. false after a message on stderr (or --help on stdout): the program
   // should end with ExitCode().
   bool ParseArgs(int argc, char** argv);
-  // Chooses the device for the next OpenScreen.
+  // Chooses the device and the window scale for the next OpenScreen.
   void SelectDevice() const;
   // Call after OpenScreen: starts the script on the headless device.
   void Start();
@@ -82,6 +83,7 @@ class Runner {
   std::string tour_;
   bool headless_ = false;
   int maxFrames_ = -1;
+  int scale_ = 1;
   std::string shotDir_;
   std::string reportFile_;
   bool tourRun_ = false;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "services/internal/surface.h"
@@ -29,15 +30,20 @@ struct MouseState {
 class Device {
  public:
   virtual ~Device() = default;
-  // Opens the presentation for a back buffer of width x height; false when it cannot.
-  virtual bool Open(int width, int height, std::string_view title, bool windowed) = 0;
+  // Opens the presentation for a back buffer of width x height; false when it cannot. scale
+  // (1..8): a windowed screen's pixel size in window pixels (SetWindowScale).
+  virtual bool Open(int width, int height, std::string_view title, bool windowed, int scale) = 0;
   virtual void Present(const Surface& backBuffer) = 0;
-  // Pumps the operating system's messages; true when a close was requested since the last call.
-  virtual bool PumpMessages() = 0;
+  // Pumps the operating system's messages; true while a close request waits. take: the request
+  // is reported only once.
+  virtual bool PumpMessages(bool take) = 0;
   virtual void ReadKeyboard(KeyboardState& out) = 0;
   // Fills position, buttons and the wheel notches gathered since the last call.
   virtual void ReadMouse(MouseState& out) = 0;
   virtual void WarpMouse(int x, int y) = 0;
+  // The clipboard, in Windows-1252.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::uint32_t Ticks() = 0;
   virtual void Sleep(int ms) = 0;
   // Seconds since 1970-01-01 00:00:00 of local civil time, as a 64-bit value.

@@ -27,6 +27,7 @@ struct DrawingSession {
 struct ServiceState {
   int selectedDevice = 0;  // DeviceKind chosen for the next OpenScreen
   int openDevice = 0;      // DeviceKind of the open screen, 0 none
+  int windowScale = 1;     // SetWindowScale, for the next windowed OpenScreen
   std::unique_ptr<Device> device;
   Surface backBuffer;
 

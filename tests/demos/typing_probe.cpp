@@ -1,7 +1,8 @@
 // A small program with one focused String gadget, for typing through a real keyboard path:
-// it runs until Escape and then writes the field's bytes, in hex, to the report file.
+// it runs until Escape and then writes the field's bytes, in hex, to the report file. With
+// --extras the field has the clipboard and undo keys (SetTextFieldExtras).
 //
-//   typing-probe REPORT_FILE
+//   typing-probe REPORT_FILE [--extras]
 #include <cstdio>
 #include <string>
 
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
   InitToolkit();
   SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
   SetScreenSize(320, 120, -1);
+  if (argc > 2 && std::string(argv[2]) == "--extras") {
+    SetTextFieldExtras(TEXT_FIELD_CLIPBOARD | TEXT_FIELD_UNDO);
+  }
   CreateString(1, 10, 10, 300, 20, "", -1, 0);
   SetCursor(1, 0);
   for (int frame = 0; frame < 60 * 120; ++frame) {  // two minutes at most

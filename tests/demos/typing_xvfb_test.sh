@@ -5,50 +5,11 @@
 set -u
 probe="$1"
 out_dir="$2"
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "SKIPPED: Xvfb or xdotool is not installed (tools/install-deps installs them)"
-  exit 77
-fi
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free display number"; exit 1; }
-# -noreset: an X server resets when its last client leaves, and refuses connections while it
-# does; the readiness probe below is such a client.
-Xvfb "$display" -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-probe_pid=""
-cleanup() {
-  [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-# Under the sanitizers, libraries that SDL loads on X11 keep a few blocks past exit where no
-# suppression can name them; this program's own code is leak-checked by the unit tests.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+source "$(dirname "$0")/../support/xvfb_session.sh"
 
 report="$out_dir/typing_report.txt"
 rm -f "$report"
-"$probe" "$report" &
-probe_pid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name TypingProbe 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the probe window did not appear"; exit 1; }
-sleep 0.5
-# Real input (XTEST), not events sent to the window: only those carry held modifiers.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool mousemove --window "$window" 40 20
-xdotool click 1
-sleep 0.3
+start_probe "$probe" "$report"
 # Each key held a little, so the toolkit sees it in a frame; a pause lets its repeat wait end.
 for k in y shift+2 bracketleft semicolon apostrophe minus; do
   xdotool key --delay 120 "$k"
@@ -64,14 +25,7 @@ for k in e q; do
   xdotool keyup 108
   sleep 0.35
 done
-xdotool keydown Escape
-sleep 0.5
-xdotool keyup Escape
-for _ in $(seq 50); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
-wait "$probe_pid"
-status=$?
-probe_pid=""
-[ "$status" -eq 0 ] || { echo "probe exit code $status"; exit 1; }
+stop_probe
 got=$(cat "$report")
 # z " ü ö ä ß € @ in Windows-1252.
 want="7A22FCF6E4DF8040"

@@ -257,9 +257,11 @@ TEST(WindowDemo, BadInputIsReportedClearly) {
     EXPECT_EQ(r.exitCode, 2) << line;
     EXPECT_NE(r.err.find("line 1: "), std::string::npos) << line << r.err;
   }
-  const DemoRun flag = RunDemo("", "--frames many");
-  EXPECT_EQ(flag.exitCode, 2);
-  EXPECT_NE(flag.err.find("--frames"), std::string::npos) << flag.err;
+  for (const std::string flag : {"--frames many", "--scale 0", "--scale 9", "--scale 2x"}) {
+    const DemoRun r = RunDemo("", flag);
+    EXPECT_EQ(r.exitCode, 2) << flag;
+    EXPECT_NE(r.err.find(flag.substr(0, flag.find(' '))), std::string::npos) << r.err;
+  }
 
   // A screenshot that cannot be written: an error naming it, and the run goes on.
   const DemoRun shot = RunDemo("shot script.txt/sub/a.png\nwait 1\nshot b.png\n");

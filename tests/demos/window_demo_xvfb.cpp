@@ -2,7 +2,9 @@
 // through SDL, clicks, Ctrl-clicks and Shift-clicks list items, clicks "DisableItem" and its
 // check box with xdotool (real X11 input), reads the window's pixels back from the X server,
 // presses Escape and checks the exit code and the program's report. The picture the X server
-// shows must equal, pixel for pixel, the headless run of the same clicks.
+// shows must equal, pixel for pixel, the headless run of the same clicks. Then again with
+// --scale 2: the clicks land at window pixels twice as far out, and every pixel of the picture
+// must show as a 2 x 2 block.
 //
 //   window_demo_xvfb PROGRAM WORKDIR
 //
@@ -205,17 +207,23 @@ int IgnoreXError(Display*, XErrorEvent*) {
   return 0;
 }
 
-// The window's pixels as the X server holds them, as 0x00BBGGRR.
-bool Capture(int display, const std::string& window, Surface& out) {
+// The window's pixels as the X server holds them, as 0x00BBGGRR; false unless the window is
+// exactly width x height.
+bool Capture(int display, const std::string& window, int width, int height, Surface& out) {
   Display* d = XOpenDisplay((":" + std::to_string(display)).c_str());
   if (!d) return false;
   XSetErrorHandler(IgnoreXError);
   const Window w = static_cast<Window>(std::stoul(window));
-  XImage* image = XGetImage(d, w, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+  XWindowAttributes attributes{};
+  XImage* image = nullptr;
+  if (XGetWindowAttributes(d, w, &attributes) && attributes.width == width &&
+      attributes.height == height) {
+    image = XGetImage(d, w, 0, 0, width, height, AllPlanes, ZPixmap);
+  }
   if (image) {
-    out = Surface(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-      for (int x = 0; x < kWidth; ++x) {
+    out = Surface(width, height);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
         const unsigned long p = XGetPixel(image, x, y);
         const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> 16);
         const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> 8);
@@ -263,6 +271,65 @@ wait 3
 shot headless.png
 )";
 
+// Runs the program on the X server with --scale `scale`, plays the clicks at the window pixels
+// they land on at that scale, reads the window back into `shown` and ends the program with
+// Escape; checks how it ended and what it reported. false when its window never appeared.
+bool PlayOnX(const fs::path& program, const fs::path& dir, int display, int scale, Surface& shown) {
+  const std::string run = "scale " + std::to_string(scale) + ": ";
+  const std::string name = "x" + std::to_string(scale);
+  pid_t demo =
+      Spawn({program.string(), "--scale", std::to_string(scale), "--report", name + "-report.txt"},
+            dir, dir / (name + ".out"), dir / (name + ".err"), true);
+  const std::string window = FindWindow(15000);
+  if (window.empty()) {
+    Stop(demo);
+    Check(false, run + "no window titled TestScreen appeared\n" + ReadFile(dir / (name + ".err")));
+    return false;
+  }
+  Sleep(500);  // the first frames
+
+  // The middle of the block a back-buffer pixel shows as.
+  auto at = [scale](int v) { return v * scale + scale / 2; };
+  Click(window, at(kTextX), at(RowY(0)));
+  ClickWith(window, "ctrl", at(kTextX), at(RowY(2)));
+  ClickWith(window, "shift", at(kTextX), at(RowY(6)));
+  Click(window, at(kTextX), at(RowY(4)));   // DisableItem: no selection
+  Click(window, at(kCheckX), at(RowY(4)));  // its check box: no tick
+  Click(window, at(kCheckX), at(RowY(1)));  // another box ticks
+  Xdotool("mousemove --window " + window + " " + std::to_string(at(kRestX)) + " " +
+          std::to_string(at(kRestY)));
+  Sleep(500);
+
+  Check(Capture(display, window, kWidth * scale, kHeight * scale, shown),
+        run + "the window is " + std::to_string(scale) + " times the back buffer and its pixels " +
+            "can be read from X");
+  bevel::detail::SavePng(shown, (dir / (name + ".png")).string());
+
+  Xdotool("keydown Escape");
+  int status = 0;
+  const bool ended = WaitExit(demo, 10000, status);
+  Xdotool("keyup Escape");
+  if (!ended) Stop(demo);
+  Check(ended, run + "Escape ends the program");
+  Check(ended && WIFEXITED(status) && WEXITSTATUS(status) == 0,
+        run + "exit code 0 (status " + std::to_string(status) + ")");
+
+  // What the program reports.
+  const auto report = ReadReport(dir / (name + "-report.txt"));
+  auto value = [&](const char* key) {
+    const auto it = report.find(key);
+    return it == report.end() ? std::string("(none)") : it->second;
+  };
+  Check(value("end") == "escape", run + "the run ended by Escape, not " + value("end"));
+  Check(value("selection") == "2",
+        run + "the selection stays on Item 2, not " + value("selection"));
+  Check(value("vetoed-select") != "0" && value("vetoed-select") != "(none)",
+        run + "selecting DisableItem was vetoed");
+  Check(value("vetoed-check") != "0" && value("vetoed-check") != "(none)",
+        run + "ticking DisableItem was vetoed");
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -292,54 +359,8 @@ int main(int argc, char** argv) {
   setenv("DISPLAY", display.c_str(), 1);
   std::printf("Xvfb on display %s (process %d)\n", display.c_str(), server.pid);
 
-  pid_t demo = Spawn({program.string(), "--report", "report.txt"}, dir, dir / "out.txt",
-                     dir / "err.txt", true);
-  const std::string window = FindWindow(15000);
-  if (window.empty()) {
-    Stop(demo);
-    std::fprintf(stderr, "FAILED: no window titled TestScreen appeared\n%s",
-                 ReadFile(dir / "err.txt").c_str());
-    return 1;
-  }
-  Sleep(500);  // the first frames
-
-  Click(window, kTextX, RowY(0));
-  ClickWith(window, "ctrl", kTextX, RowY(2));
-  ClickWith(window, "shift", kTextX, RowY(6));
-  Click(window, kTextX, RowY(4));   // DisableItem: no selection
-  Click(window, kCheckX, RowY(4));  // its check box: no tick
-  Click(window, kCheckX, RowY(1));  // another box ticks
-  Xdotool("mousemove --window " + window + " " + std::to_string(kRestX) + " " +
-          std::to_string(kRestY));
-  Sleep(500);
-
   Surface shown;
-  Check(Capture(server.display, window, shown), "the window's pixels can be read from X");
-  bevel::detail::SavePng(shown, (dir / "xvfb.png").string());
-
-  Xdotool("keydown Escape");
-  int status = 0;
-  const bool ended = WaitExit(demo, 10000, status);
-  Xdotool("keyup Escape");
-  if (!ended) Stop(demo);
-  Check(ended, "Escape ends the program");
-  Check(ended && WIFEXITED(status) && WEXITSTATUS(status) == 0,
-        "exit code 0 (status " + std::to_string(status) + ")");
-  demo = -1;
-  Stop(server.pid);
-
-  // What the program reports.
-  const auto report = ReadReport(dir / "report.txt");
-  auto value = [&](const char* key) {
-    const auto it = report.find(key);
-    return it == report.end() ? std::string("(none)") : it->second;
-  };
-  Check(value("end") == "escape", "the run ended by Escape, not " + value("end"));
-  Check(value("selection") == "2", "the selection stays on Item 2, not " + value("selection"));
-  Check(value("vetoed-select") != "0" && value("vetoed-select") != "(none)",
-        "selecting DisableItem was vetoed");
-  Check(value("vetoed-check") != "0" && value("vetoed-check") != "(none)",
-        "ticking DisableItem was vetoed");
+  if (!PlayOnX(program, dir, server.display, 1, shown)) return 1;
 
   // What the screen showed: Items 2, 3, 5 and 6 selected, DisableItem grey and unticked, Item 1
   // ticked.
@@ -352,8 +373,24 @@ int main(int argc, char** argv) {
   Check(TickPixels(shown, 4) == 0, "DisableItem is not ticked");
   Check(TickPixels(shown, 1) > 0, "Item 1 is ticked");
 
+  // Scaled: the same clicks at twice the window pixels select the same items, and the window
+  // shows the same picture with every pixel as a 2 x 2 block.
+  Surface scaled;
+  if (PlayOnX(program, dir, server.display, 2, scaled) && scaled.width == 2 * kWidth &&
+      shown.width == kWidth) {
+    int different = 0;
+    for (int y = 0; y < 2 * kHeight; ++y) {
+      for (int x = 0; x < 2 * kWidth; ++x) different += At(scaled, x, y) != At(shown, x / 2, y / 2);
+    }
+    Check(different == 0, std::to_string(different) +
+                              " pixels of the scaled window (x2.png) differ from the unscaled "
+                              "one (x1.png) drawn as 2 x 2 blocks");
+  }
+  Stop(server.pid);
+
   // The headless device shows the very same pixels for the same clicks.
   std::ofstream(dir / "script.txt") << kScript;
+  int status = 0;
   pid_t headless = Spawn({program.string(), "--script", "script.txt", "--shots", dir.string()}, dir,
                          dir / "headless.out", dir / "headless.err");
   Check(WaitExit(headless, 20000, status) && WIFEXITED(status) && WEXITSTATUS(status) == 0,
@@ -366,7 +403,7 @@ int main(int argc, char** argv) {
       for (int x = 0; x < kWidth; ++x) different += At(shown, x, y) != At(reference, x, y);
     }
     Check(different == 0, std::to_string(different) +
-                              " pixels differ between the X window (xvfb.png) and the headless "
+                              " pixels differ between the X window (x1.png) and the headless "
                               "run (headless.png) in " +
                               dir.string());
   } else {

@@ -141,6 +141,44 @@ TEST_F(Frames, DisablingAnOpenComboBoxClosesItsList) {
   EXPECT_EQ(detail::FindGadget(2)->topItem, 3) << "the wheel scrolls the list";
 }
 
+// Hiding takes the keyboard and an open list at once; hidden, a gadget is neither drawn nor
+// pressed nor reached by Tab, and takes no keys even when a command gives it the caret.
+TEST_F(Frames, HiddenGadgetsNeitherShowNorReact) {
+  for (const int n : {1, 2, 3}) CreateString(n, 10, 30 * n, 80, 20, "abc", -1, 0);
+  CreateComboBox(4, 100, 10, 80, 3, 0);
+  AddGadgetItem(4, -1, "Wahl");
+  CreateButton(5, 100, 100, 60, 20, "B");
+  const auto press = [](int key) {
+    headless::SetKey(key, true);
+    Frame();
+    headless::SetKey(key, false);
+    return Frame();
+  };
+  EXPECT_EQ(HideGadget(42, 1), 0);
+  Frame();
+  Click(170, 15);  // the combo box's drop button
+  SetCursor(2, 0);
+  for (const int n : {2, 4, 5}) EXPECT_EQ(HideGadget(n, 1), 1);
+  EXPECT_EQ(Toolkit().OpenPopupIndex, -1);
+  EXPECT_EQ(GetGadgetState(2), -1) << "the caret is gone";
+  Press(130, 110);
+  Frame();
+  Release();
+  EXPECT_EQ(Frame(), 0) << "the button is not pressed";
+  EXPECT_EQ(headless::Pixel(130, 110), 0x808080) << "nor drawn";
+  SetCursor(1, 0);
+  press(KEY_TAB);
+  EXPECT_EQ(GetGadgetState(3), 3) << "Tab passes over the hidden field";
+  SetCursor(2, 0);
+  press(KEY_X);
+  EXPECT_EQ(GetGadgetText(2), "abc");
+  HideGadget(5, 0);
+  Press(130, 110);
+  Frame();
+  Release();
+  EXPECT_EQ(Frame(), 5) << "shown again";
+}
+
 TEST_F(Frames, MouseIsClampedToTheScreenSize) {
   Frame();
   headless::SetMouse(kWidth + 50, kHeight + 9);

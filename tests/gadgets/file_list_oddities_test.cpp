@@ -55,10 +55,14 @@ class FileListOddities : public testing::FrameFixture {
                 .itemState &
             0x40) != 0;
   }
-  // Every entry but ".." names something that is there under exactly that name.
+  // Every entry but ".." and the greyed ones names something that is there under exactly that name.
   static void ExpectEveryEntryIsItsFile() {
     for (int i = 0; i < CountGadgetItems(kList); ++i) {
-      if (GetItemText(kList, i) == "..") continue;
+      // ".." and greyed entries (names Windows-1252 cannot hold) are never chosen.
+      if (GetItemText(kList, i) == ".." ||
+          (detail::FindGadget(kList)->items[static_cast<std::size_t>(i)].itemState & 0x80) != 0) {
+        continue;
+      }
       SetGadgetState(kList, i);
       std::error_code ec;
       EXPECT_TRUE(fs::exists(fs::symlink_status(detail::Cp1252ToUtf8(GetGadgetText(kList)), ec)))
@@ -75,6 +79,7 @@ struct EntryCase {
   enum Kind { kFile, kDirectory, kLinkToSelf, kDanglingLink, kLinkToDirectory } kind;
   const char* shown;
   bool directory;
+  bool greyed = false;
 };
 
 TEST_F(FileListOddities, EntriesAreShownAsThemselvesOrLeftOut) {
@@ -85,12 +90,13 @@ TEST_F(FileListOddities, EntriesAreShownAsThemselvesOrLeftOut) {
       {"\xE2\x82\xAC", EntryCase::kDirectory, "\x80", true},
       {"a*b?c|d", EntryCase::kFile, "a*b?c|d", false},
       {longName.c_str(), EntryCase::kFile, longName.c_str(), false},
-      {"bad\xFF.txt", EntryCase::kFile, nullptr, false},       // not UTF-8
-      {"half\xC3", EntryCase::kDirectory, nullptr, false},     // a cut-off sequence
-      {"\xE6\x97\xA5.txt", EntryCase::kFile, nullptr, false},  // a character 1252 lacks
-      {"tab\tname", EntryCase::kFile, nullptr, false},         // would move to a tab stop
-      {"line\nbreak", EntryCase::kFile, nullptr, false},       // would start a second column
-      {"\x0Eunderlined", EntryCase::kFile, nullptr, false},    // an inline text code
+      // Names Windows-1252 cannot hold are shown greyed, and can be neither opened nor chosen.
+      {"bad\xFF.txt", EntryCase::kFile, "bad?.txt", false, true},    // not UTF-8
+      {"half\xC3", EntryCase::kDirectory, "half?", true, true},      // a cut-off sequence
+      {"\xE6\x97\xA5.txt", EntryCase::kFile, "?.txt", false, true},  // a character 1252 lacks
+      {"tab\tname", EntryCase::kFile, nullptr, false},               // would move to a tab stop
+      {"line\nbreak", EntryCase::kFile, nullptr, false},             // would start a second column
+      {"\x0Eunderlined", EntryCase::kFile, nullptr, false},          // an inline text code
       {"loop", EntryCase::kLinkToSelf, "loop", false},
       {"dangling", EntryCase::kDanglingLink, "dangling", false},
       {"linked", EntryCase::kLinkToDirectory, "linked", true},
@@ -124,9 +130,15 @@ TEST_F(FileListOddities, EntriesAreShownAsThemselvesOrLeftOut) {
   std::sort(texts.begin(), texts.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(texts, expected);
+  const Strings listed = Texts();
   for (const EntryCase& c : cases) {
     if (c.shown != nullptr) {
       EXPECT_EQ(IsDirectory(c.shown), c.directory) << c.shown;
+      const auto at = std::find(listed.begin(), listed.end(), std::string(c.shown));
+      ASSERT_NE(at, listed.end()) << c.shown;
+      const int state =
+          detail::FindGadget(kList)->items[static_cast<std::size_t>(at - listed.begin())].itemState;
+      EXPECT_EQ((state & 0x80) != 0, c.greyed) << c.shown;
     }
   }
   ExpectEveryEntryIsItsFile();

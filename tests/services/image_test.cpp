@@ -349,6 +349,18 @@ TEST_F(Images, DrawnAtSizeScaledAndBlended) {
       10);
   EXPECT_EQ(At(10, 10), 0x00FF00);
   EXPECT_EQ(At(11, 10), 0xFF0000);
+
+  // An opaque picture at its own width, cut by the screen's left edge.
+  const int opaque = CreateImage(ANY_NUMBER, 3, 1);
+  ASSERT_NE(BeginDrawing(ImageTarget(opaque)), 0);
+  Plot(1, 0, 0x00FF00);
+  Plot(2, 0, 0x0000FF);
+  Draw();
+  DrawImage(ImageHandle(opaque), -1, 20, 3, 2);  // twice as tall
+  for (const auto& [x, y, want] :
+       {std::tuple{0, 20, 0x00FF00}, {1, 21, 0x0000FF}, {2, 20, 0xFF0000}}) {
+    EXPECT_EQ(At(x, y), want) << x << "," << y;
+  }
 }
 
 TEST_F(Images, ResizeScalesBilinearlyUnderAnOpenSession) {

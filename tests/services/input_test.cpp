@@ -105,6 +105,16 @@ TEST_F(Input, QueuedActionsReachAFrameLoopOfItsOwn) {
   EXPECT_EQ(MouseX(), 9) << "clock 500 reached after five frames of 100 ms";
 }
 
+TEST_F(Input, ACloseRequestWaitsUntilPollWindowMessagesTakesIt) {
+  EXPECT_EQ(CloseRequested(), 0);
+  headless::RequestClose();
+  EXPECT_EQ(CloseRequested(), 1);
+  EXPECT_EQ(CloseRequested(), 1) << "looking leaves it for the host";
+  EXPECT_EQ(PollWindowMessages(), 1);
+  EXPECT_EQ(PollWindowMessages(), 0) << "reported once";
+  EXPECT_EQ(CloseRequested(), 0);
+}
+
 TEST(InputWithoutScreen, QueriesAreNeutral) {
   headless::Reset();
   CloseScreen();
@@ -114,6 +124,7 @@ TEST(InputWithoutScreen, QueriesAreNeutral) {
   EXPECT_EQ(KeyPushed(-1), 0);
   EXPECT_EQ(MouseButton(1), 0);
   EXPECT_EQ(PollWindowMessages(), 0);
+  EXPECT_EQ(CloseRequested(), 0);
 }
 
 }  // namespace

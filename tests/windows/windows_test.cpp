@@ -488,15 +488,25 @@ TEST_F(Windows, MaximiseMinimiseAndRestore) {
   EXPECT_EQ(Rec(1).x, 120);
   EXPECT_EQ(Rec(1).y, 90);
 
-  // Maximise enabled but hidden: the greyed minimise button in its place swallows a press.
-  OpenWindowEx(2, 100, 100, 200, 100, "B", WINDOW_MAXIMIZE_ENABLED | WINDOW_NO_MAXIMIZE_BUTTON);
-  Frames(2);
-  EXPECT_EQ(Button(2, kMin).x, 265);
-  const int x = CentreX(2, kMin), y = CentreY(2, kMin);
-  EXPECT_EQ(Run({{x, y, true}, {x, y, false}, {x, y, true}, {x + 40, y, true}, {x + 40, y, false}}),
-            (Events{0, 0, 0, 0, 0}));
-  EXPECT_EQ(Rec(2).x, 100);
-  EXPECT_EQ(Rec(2).sizeState, 0);
+  // A greyed button is title bar: a press on it drags the window. Minimise enabled: the
+  // maximise button is greyed; maximise enabled but hidden: the greyed minimise button stands in
+  // its place.
+  const struct {
+    int number, flags, greyed;
+  } greyedCases[] = {{2, WINDOW_MINIMIZE_ENABLED, kMax},
+                     {3, WINDOW_MAXIMIZE_ENABLED | WINDOW_NO_MAXIMIZE_BUTTON, kMin}};
+  for (const auto& c : greyedCases) {
+    SCOPED_TRACE(c.number);
+    OpenWindowEx(c.number, 100, 100, 200, 100, "B", c.flags);
+    Frames(2);
+    EXPECT_EQ(Button(c.number, c.greyed).x, 265);
+    const int x = CentreX(c.number, c.greyed), y = CentreY(c.number, c.greyed);
+    EXPECT_EQ(Run({{x, y, true}, {x - 40, y + 5, true}, {x - 40, y + 5, false}}),
+              (Events{WINDOW_EVENT_DRAGGING, WINDOW_EVENT_DRAGGING, WINDOW_EVENT_DRAGGED}));
+    EXPECT_EQ(Rec(c.number).x, 60);
+    EXPECT_EQ(Rec(c.number).y, 105);
+    EXPECT_EQ(Rec(c.number).sizeState, 0);
+  }
 }
 
 TEST_F(Windows, EscapeReleasedRequestsClose) {

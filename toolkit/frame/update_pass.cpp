@@ -14,7 +14,9 @@ void UpdateGadget(Gadget& g, const FrameInput& in) {
   const GadgetClass& cls = ClassOf(g);
   g.hoverItem = -1;
   SetDrawFont(GadgetColour(g, COLOR_FONT));
-  if (g.window == tk.ActiveWindow && !in.minimised && cls.update != nullptr) cls.update(g, in);
+  // A hidden gadget takes no keys and reports nothing until it is shown again.
+  const bool live = g.window == tk.ActiveWindow && !in.minimised && g.hidden == 0;
+  if (live && cls.update != nullptr) cls.update(g, in);
   if (cls.keepsKeyRepeat == nullptr || !cls.keepsKeyRepeat(g)) g.repeatDelay = 0;
 }
 

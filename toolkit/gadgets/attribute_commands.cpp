@@ -1,4 +1,4 @@
-// Attribute and record commands: enabling, colours, activation, existence,
+// Attribute and record commands: enabling, hiding, colours, activation, existence,
 // geometry, and the record-handle accessors that event handlers use.
 #include <algorithm>
 #include <string>
@@ -16,6 +16,20 @@ int DisableGadget(int number, int flag) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
   gadget->disabled = flag != 0 ? 1 : 0;
+  return 1;
+}
+
+int HideGadget(int number, int hidden) {
+  ToolkitState& tk = Toolkit();
+  Gadget* gadget = tk.GadgetList.Find(number);
+  if (gadget == nullptr) return 0;
+  gadget->hidden = hidden != 0 ? 1 : 0;
+  if (gadget->hidden == 0) return 1;
+  // Nothing unseen may hold the keyboard or the presses an open drop-down claims. The list
+  // closes first: a combo box with its list open has no focus to lose.
+  gadget->dropState = gadget->dropClose = 0;
+  if (gadget->listIndex == tk.OpenPopupIndex) tk.OpenPopupIndex = -1;
+  if (const detail::BlurFn loseFocus = detail::ClassOf(*gadget).loseFocus) loseFocus(*gadget);
   return 1;
 }
 

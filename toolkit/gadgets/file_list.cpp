@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -73,12 +74,26 @@ int FileIconFor(const std::string& name, const std::unordered_map<std::string, i
   return found == icons.end() ? tk.FileIcon : found->second;
 }
 
-void AppendEntry(Gadget& gadget, const std::string& text, int icon, int state) {
-  if (AddItem(gadget, -1, text, icon, -1) != 0) gadget.items.back().itemState = state;
+// Names as read that do not lead back to their entries (ListingEntryExact). An exact name that
+// reads the same as a lost one is greyed with it: the two cannot be told apart.
+using LostNames = std::unordered_set<std::string>;
+
+void AppendEntry(Gadget& gadget, const std::string& text, int icon, int state,
+                 const LostNames& lost = {}) {
+  if (AddItem(gadget, -1, text, icon, -1) == 0) return;
+  GadgetItem& item = gadget.items.back();
+  item.itemState = state;
+  if (!lost.empty() && lost.count(text) != 0) {
+    // Greyed in the disabled text colour: the name cannot be opened or chosen.
+    const int slot = SlotIndex(COLOR_SHADOW);
+    const int own = gadget.colors[static_cast<std::size_t>(slot)];
+    item.itemColors[2] = own != -1 ? own : Toolkit().GadgetScheme[static_cast<std::size_t>(slot)];
+    item.itemState |= ITEM_NAME_LOST;
+  }
 }
 
 // Reads the directory `text` into the scratch name lists; false when it cannot be examined.
-bool ReadDirectory(const Gadget& gadget) {
+bool ReadDirectory(const Gadget& gadget, LostNames& lost) {
   ToolkitState& tk = Toolkit();
   const int listing = OpenListing(ANY_NUMBER, gadget.text, "");
   if (listing == 0) return false;
@@ -88,6 +103,7 @@ bool ReadDirectory(const Gadget& gadget) {
     std::string name = ListingEntryName(listing);
     if (name == "." || name == kParentEntry || !ShowableName(name)) continue;
     const int kind = ListingEntryKind(listing);
+    if (ListingEntryExact(listing) == 0) lost.insert(name);
     if (kind == ENTRY_DIRECTORY) {
       if ((gadget.flags & FILES_NO_SUBDIRS) == 0) tk.DirNameList.push_back(std::move(name));
     } else if (kind == ENTRY_FILE && (gadget.flags & FILES_DIRS_ONLY) == 0) {
@@ -104,18 +120,18 @@ bool ReadDirectory(const Gadget& gadget) {
   return true;
 }
 
-void AppendDirectoryItems(Gadget& gadget) {
+void AppendDirectoryItems(Gadget& gadget, const LostNames& lost) {
   const ToolkitState& tk = Toolkit();
   if ((gadget.flags & FILES_NO_PARENT) == 0) {
     AppendEntry(gadget, kParentEntry, tk.FolderIcon, ITEM_DIRECTORY);
   }
   for (const std::string& name : tk.DirNameList) {
-    AppendEntry(gadget, name, tk.FolderIcon, ITEM_DIRECTORY);
+    AppendEntry(gadget, name, tk.FolderIcon, ITEM_DIRECTORY, lost);
   }
   if (tk.FileNameList.empty()) return;
   const auto icons = IconsByExtension();
   for (const std::string& name : tk.FileNameList) {
-    AppendEntry(gadget, name, FileIconFor(name, icons), 0);
+    AppendEntry(gadget, name, FileIconFor(name, icons), 0, lost);
   }
 }
 
@@ -131,10 +147,11 @@ void AppendDriveItems(Gadget& gadget) {
 
 void FillFileList(Gadget& gadget) {
   ClearGadgetItems(gadget);
+  LostNames lost;
   // A directory that vanished or cannot be read turns into the drive list.
-  if (!gadget.text.empty() && !ReadDirectory(gadget)) gadget.text.clear();
+  if (!gadget.text.empty() && !ReadDirectory(gadget, lost)) gadget.text.clear();
   if (!gadget.text.empty()) {
-    AppendDirectoryItems(gadget);
+    AppendDirectoryItems(gadget, lost);
   } else if ((gadget.flags & FILES_NO_SUBDIRS) == 0) {
     AppendDriveItems(gadget);
   }
@@ -150,6 +167,7 @@ void OpenFileListEntry(Gadget& gadget, int index) {
   } else {
     const GadgetItem& item = gadget.items[static_cast<std::size_t>(index)];
     if ((item.itemState & ITEM_DIRECTORY) == 0) return;  // a file: nothing to open
+    if (item.itemState & ITEM_NAME_LOST) return;         // its name leads elsewhere
     if (item.itemText == kParentEntry) {
       // "/a/b/" becomes "/a/"; "/" becomes "", the drive list.
       const std::string_view withoutSeparator =
@@ -160,6 +178,14 @@ void OpenFileListEntry(Gadget& gadget, int index) {
     }
   }
   FillFileList(gadget);
+}
+
+void SetFileListPath(int number, std::string_view directory, std::string_view pattern) {
+  Gadget* gadget = Toolkit().GadgetList.Find(number);
+  if (gadget == nullptr || gadget->type != GADGET_FILELIST) return;
+  gadget->text = DirectoryPart(directory);
+  gadget->extraText = LowerCase(pattern);
+  FillFileList(*gadget);
 }
 
 void ReadDrives() {

@@ -262,7 +262,7 @@ int SetItemColor(int number, int index, int slot, int colour) {
 //   0x4 on a leaf        | dropped: a node without children cannot be expanded
 //   neither 0x4 nor 0x400| an expanded node with children stays expanded
 //   0x400                | collapse: clears 0x4
-//   0x40                 | ignored: only the file list marks directories
+//   0x40, 0x80           | ignored: only the file list marks directories and lost names
 //   0x10, single select  | selects the item (value), not stored
 //   0x10, 0x800000       | stored as the item's selected bit
 //   0x800                | FileList: opens the entry; never writes the item's bits
@@ -282,7 +282,8 @@ int SetItemState(int number, int index, int state) {
     }
   }
   if (state & ITEM_REQUEST_COLLAPSE) state &= ~(ITEM_REQUEST_COLLAPSE | ITEM_EXPANDED);
-  state &= ~ITEM_DIRECTORY;
+  constexpr int kFileListMarks = ITEM_DIRECTORY | ITEM_NAME_LOST;
+  state &= ~kFileListMarks;
   if ((state & ITEM_SELECTED) != 0 && (gadget->flags & LIST_MULTI_SELECT) == 0) {
     state &= ~ITEM_SELECTED;
     SetGadgetState(number, index);
@@ -294,7 +295,7 @@ int SetItemState(int number, int index, int state) {
   }
   if (((item->itemState ^ state) & ITEM_EXPANDED) != 0) detail::TreeRowsChanged(*gadget);
   if (state & (ITEM_CHECK_CLICKED | ITEM_EXPANDER_CLICKED | ITEM_HOVER)) gadget->itemMarks = true;
-  item->itemState = (state & 0xFF) | (item->itemState & ITEM_DIRECTORY);
+  item->itemState = (state & 0xFF) | (item->itemState & kFileListMarks);
   return 1;
 }
 

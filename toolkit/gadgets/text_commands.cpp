@@ -69,6 +69,7 @@ int SetCursorEnd(int number, int position, CursorEnd end) {
 int SetGadgetText(int number, std::string_view text) {
   Gadget* gadget = Toolkit().GadgetList.Find(number);
   if (gadget == nullptr) return 0;
+  gadget->history = {};  // the undo steps of a String or ComboBox no longer fit the text
   switch (gadget->type) {
     case GADGET_STRING:
       SetStringText(*gadget, text);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/model/text_history.h"
 #include "toolkit/toolkit.h"
 
 namespace bevel {
@@ -45,6 +46,9 @@ inline constexpr int ITEM_EXPANDER_CLICKED = 0x8;
 inline constexpr int ITEM_SELECTED = 0x10;
 inline constexpr int ITEM_HOVER = 0x20;
 inline constexpr int ITEM_DIRECTORY = 0x40;
+// FileList: the name on disk has characters Windows-1252 lacks; the item shows "?" for them,
+// greyed, and cannot be opened or chosen.
+inline constexpr int ITEM_NAME_LOST = 0x80;
 
 // One row of a ColumnList, ComboBox, Tree, TreeList or FileList.
 struct GadgetItem {
@@ -119,6 +123,7 @@ struct Gadget {
   // set wherever one is set, cleared by the walks that clear them all, so that a frame without
   // marks never walks the items.
   bool itemMarks = true;
+  TextHistory history;    // String and editable ComboBox with TEXT_FIELD_UNDO
   TreeRowIndex treeRows;  // Tree and TreeList
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};
 

@@ -26,6 +26,7 @@ void InitToolkit() {
   // Starting over inside a frame would free records the frame still holds.
   if (tk.FrameDepth > 0) return;
   // A second call starts over with fresh lists rather than leaving the old records behind.
+  if (tk.SpectrumImage != 0) ReleaseImage(tk.SpectrumImage);
   tk = ToolkitState{};
   tk.TreeTable.assign(258, 0);
 
@@ -72,15 +73,4 @@ int CurrentGadgetListOwner() {
   return tk.PendingWindow != 0 ? tk.PendingWindow : tk.ActiveWindow;
 }
 
-namespace detail {
-
-void SuppressPointerNextFrame() {
-  Toolkit().SuppressPointer = 1;
-}
-
-int PointerSpriteNumber() {
-  return Toolkit().PointerSprite;
-}
-
-}  // namespace detail
 }  // namespace bevel

@@ -3,6 +3,7 @@
 //   ToolkitState& tk = Toolkit();
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -54,6 +55,7 @@ struct ToolkitState {
   int PointerSprite = 0;
   int BlinkFrames = 0;
   int TabWidth = 0;
+  int TextFieldExtras = 0;  // TEXT_FIELD_* bits of SetTextFieldExtras
   int ActiveWindow = 0;
   int PendingWindow = 0;
   int PendingDelay = 0;
@@ -78,6 +80,18 @@ struct ToolkitState {
   std::vector<DriveRecord> DirEntryList;
   std::vector<FileTypeIcon> FileTypeIconList;
   std::vector<std::string> DirNameList, FileNameList;
+
+  // The colour requester's tables, made by InitColorRequester (empty SpectrumTable: not yet).
+  // SpectrumTable holds 241 rows of 240 hues, row by row; ColorTable the swatches 1..80 (0 is
+  // not used), 49..80 the custom colours. They and the slot the next added custom colour fills
+  // last as long as the toolkit, from one requester call to the next.
+  std::vector<int> SpectrumTable;
+  std::array<int, 81> ColorTable{};
+  int SpectrumImage = 0;  // image number, 0 none
+  int NextCustomColor = 49;
+  // A file requester's multiple selection, and the place of the path returned or fetched last.
+  std::vector<std::string> SelectedFiles;
+  std::size_t SelectedFilePlace = 0;
 };
 
 ToolkitState& Toolkit();

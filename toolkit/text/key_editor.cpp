@@ -1,10 +1,12 @@
 // The keyboard editor and the update-pass step of text fields.
 //
 // Per call, in this order, at most one step acts (later ones are skipped):
-//   1 the key mapping (an Alt-code digit skips to the scroll), 2 insertion, 3 Backspace,
-//   4 Delete, 5 navigation, 6 Enter, 7 Tab, then the scroll after 1 to 6 and LastEditKey.
+//   0 a clipboard or undo command (SetTextFieldExtras), 1 the key mapping (an Alt-code digit
+//   skips to the scroll), 2 insertion, 3 Backspace, 4 Delete, 5 navigation, 6 Enter, 7 Tab,
+//   then the scroll after 0 to 6, the undo history's record and LastEditKey.
 // A cancelled Backspace or Delete lets the next step run; a cancelled navigation key skips the
-// other navigation keys but not Enter and Tab.
+// other navigation keys but not Enter and Tab. A held command of step 0 is the call's only step,
+// also when cancelled, so that its letter is never typed.
 //
 // Index of this file:
 // [SECTION] Keys, positions and lines
@@ -23,6 +25,7 @@
 #include "toolkit/model/lifetime.h"
 #include "toolkit/model/notify.h"
 #include "toolkit/model/toolkit_state.h"
+#include "toolkit/text/text_extras.h"
 
 namespace bevel::detail {
 namespace {
@@ -399,7 +402,15 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
            field.type == GADGET_STRING && (flags & STRING_MULTILINE) != 0,
            (flags & STRING_READONLY) != 0};
 
-  const KeyChar typed = ReadKeyChar(window, field, edit.text, flags);
+  const bool undo = !isDate && (tk.TextFieldExtras & TEXT_FIELD_UNDO) != 0;
+  if (undo) BeginEdit(field, edit.text);
+  const int anchorBefore = field.selectionStart, caretBefore = field.cursor;
+
+  const HeldCommand command = isDate ? HeldCommand{} : HeldTextCommand();
+  const bool commandHeld = command.command != TextCommand::kNone;
+  bool typedStep = false;  // a typed character was offered to the text
+
+  const KeyChar typed = commandHeld ? KeyChar{} : ReadKeyChar(window, field, edit.text, flags);
   e.key = typed.keyCode;
   bool acted = typed.altDigit;
   StillEditable(e);
@@ -411,18 +422,23 @@ KeyEdit KeyEditor(const ScreenWindow* window, Gadget& field, std::string_view te
       acted = step.acted;
       StillEditable(e);
     }
+  } else if (commandHeld) {
+    acted = Offer(e, command.keyCode);
+    if (acted) RunTextCommand(command.command, field, edit.text, flags, maximum);
   } else if (!acted && !e.gone) {
-    if (!typed.character.empty()) acted = InsertByte(e, typed.character[0], true);
+    if (!typed.character.empty()) acted = typedStep = InsertByte(e, typed.character[0], true);
     if (!acted && !e.gone) acted = Backspace(e);
     if (!acted && !e.gone) acted = Delete(e);
     if (!acted && !e.gone) acted = Navigate(e);
   }
-  if (!acted && !e.gone) acted = Enter(e);
-  if (!acted && !e.gone) Tab(e);
+  if (!acted && !e.gone && !commandHeld) acted = Enter(e);
+  if (!acted && !e.gone && !commandHeld) Tab(e);
   // Tab is not a step that scrolls; a field left by Enter has no anchor to follow. After Up
   // or Down the anchor has not moved yet: following it would scroll the target line out of a
   // one-line view again, so the view stays where the line request put it.
   if (acted && !e.gone && !e.lineRequest && !isDate && field.selectionStart >= 0) Scroll(e);
+
+  if (undo && acted && !e.gone) EndEdit(field, edit.text, anchorBefore, caretBefore, typedStep);
 
   edit.keyCode = e.key;
   edit.acted = acted;

@@ -2,7 +2,8 @@
 // it once per frame with the key auto-repeat (toolkit/frame/string.cpp, date.cpp).
 //
 // The editor works on byte strings; a multi-line String separates its lines with byte 10.
-// There is no clipboard, undo or overwrite mode: typing always inserts.
+// There is no overwrite mode: typing always inserts. Clipboard and undo commands act only when
+// SetTextFieldExtras switched them on (text_extras.h).
 #pragma once
 
 #include <string>
@@ -28,8 +29,9 @@ struct KeyEdit {
 // Edits the focused `field` with this frame's keys, at most one character or one command:
 // typing (replacing the selection, refused beyond `maximum` characters, per line in a
 // multi-line String; maximum < 0 no limit), Backspace, Delete, the arrows, Home and End (with
-// Shift to select, Ctrl for the whole text), Enter, and Tab / Shift+Tab to the next or previous
-// text field or Date of the same window. Every command but Tab is first offered to the handlers
+// Shift to select, Ctrl for the whole text), Enter, Tab / Shift+Tab to the next or previous
+// text field or Date of the same window, and the clipboard and undo commands switched on with
+// SetTextFieldExtras (not for a Date). Every command but Tab is first offered to the handlers
 // as EVENT_KEY (a KeyInfo); Tab raises EVENT_FOCUS on the field that gains the focus and
 // EVENT_FOCUS_LOST on the one that loses it.
 //

@@ -8,8 +8,9 @@
 //
 //   state   meaning                               next frame, button still held
 //   0       no press seen yet                     over an enabled title button -> that button;
-//                                                 over the title bar (not maximised) -> 1, drag
-//                                                 starts (event 2); anywhere else -> -1
+//                                                 over the title bar, a greyed button included
+//                                                 (not maximised) -> 1, drag starts (event 2);
+//                                                 anywhere else -> -1
 //   1       dragging                              corner = mouse - offset, event 2
 //   2..4    close / maximise / minimise, mouse    mouse off it -> -(state), drawn raised
 //           over it, drawn pressed
@@ -48,9 +49,9 @@ bool OverDragArea(const ScreenWindow& w, int mx, int my) {
 // The first frame of a press decides what it belongs to.
 void StartPress(ScreenWindow& w, int mx, int my) {
   for (const int button : kTitleButtons) {
-    if (TitleButtonShown(w, button) && OverButton(w, button, mx, my)) {
-      // A greyed button swallows the press without acting.
-      w.buttonState = TitleButtonEnabled(w, button) ? button : kIgnoredPress;
+    // A greyed button is no button: a press on it falls in the title bar and drags.
+    if (TitleButtonEnabled(w, button) && OverButton(w, button, mx, my)) {
+      w.buttonState = button;
       return;
     }
   }
