@@ -1,0 +1,75 @@
+// The monkey soak program: monkey --seed N --frames F [--seeds K] [--log L]
+//
+// Runs seeds N .. N+K-1 (K 1 by default), F frames each, on the headless device; a fault ends it
+// with status 1 after printing the seed, the frame and the last L commands (30 by default). At the
+// end it prints the frames run, the wall time and the frames per second.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "tests/soak/monkey_driver.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: monkey --seed N --frames F [--seeds K] [--log L]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  unsigned long long seed = 1;
+  long frames = 1000, seeds = 1, log = 30;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string_view option = argv[i];
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(argv[i + 1], &end, 10);
+    if (end == argv[i + 1] || *end != '\0') return Usage();
+    if (option == "--seed") {
+      seed = value;
+    } else if (option == "--frames" && value <= 1000000000ULL) {
+      frames = static_cast<long>(value);
+    } else if (option == "--seeds" && value <= 1000000ULL) {
+      seeds = static_cast<long>(value);
+    } else if (option == "--log" && value <= 1000000ULL) {
+      log = static_cast<long>(value);
+    } else {
+      return Usage();
+    }
+  }
+  if (argc % 2 == 0) return Usage();
+
+  // The directory the file lists and requesters show, made fresh so that every run sees the same.
+  char pattern[] = "/tmp/bevel-monkey-XXXXXX";
+  if (mkdtemp(pattern) == nullptr || !bevel::soak::MakeSoakDirectory(pattern)) {
+    std::fprintf(stderr, "monkey: cannot make the soak directory\n");
+    return 1;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  long long total = 0;
+  for (long k = 0; k < seeds; ++k) {
+    bevel::soak::Run run;
+    run.seed = seed + static_cast<unsigned long long>(k);
+    run.frames = static_cast<int>(frames);
+    run.directory = pattern;
+    run.logLines = static_cast<int>(log);
+    total += bevel::soak::RunMonkey(run);
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::error_code ignored;
+  std::filesystem::permissions(std::string(pattern) + "/deep/readonly.txt",
+                               std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(pattern, ignored);
+  std::printf(
+      "monkey: seeds %llu..%llu, %ld frames each: %lld frames shown (with requesters') in "
+      "%.1f s, %.0f frames/s, no fault\n",
+      seed, seed + static_cast<unsigned long long>(seeds) - 1, frames, total, seconds,
+      seconds > 0 ? static_cast<double>(total) / seconds : 0.0);
+  return 0;
+}
