@@ -1215,9 +1215,9 @@ void Monkey::SettingCommand() {
     case 4: {
       // Now and then a screen size that is not the device's, soon set back.
       const bool odd = Chance(10);
-      const int w = odd ? Size(4000) : kScreenW, h = odd ? Size(4000) : kScreenH;
+      const int w = odd ? Size(20000) : kScreenW, h = odd ? Size(20000) : kScreenH;
       Log("SetScreenSize(%d, %d, %d)", w, h, sprite_);
-      SetScreenSize(std::clamp(w, -10, 4000), std::clamp(h, -10, 4000), sprite_);
+      SetScreenSize(w, h, sprite_);
       break;
     }
     case 5: {
