@@ -521,6 +521,8 @@ void Monkey::StartOver() {
   SetScreenSize(kScreenW, kScreenH, Chance(50) ? sprite_ : -1);
   SetGadgetDefaultColor(COLOR_FONT, font_);
   InstallHandlers();
+  // The toolkit's own file icons only: the machine's file types would make runs differ.
+  if (Chance(50)) InitFileIcons(0);
 }
 
 int Monkey::RandomGadget() {
@@ -1190,7 +1192,7 @@ void Monkey::MenuCommand() {
 }
 
 void Monkey::SettingCommand() {
-  switch (Pick(8)) {
+  switch (Pick(9)) {
     case 0: {
       const int flags = Chance(80) ? Pick(4) : Absurd();
       Log("SetTextFieldExtras(%s)", Hex(flags).c_str());
@@ -1224,6 +1226,11 @@ void Monkey::SettingCommand() {
       const std::uint32_t ms = static_cast<std::uint32_t>(Between(0, 3000));
       Log("headless::AdvanceClock(%u)", ms);
       headless::AdvanceClock(ms);
+      break;
+    }
+    case 6: {
+      if (Chance(90)) break;
+      Log("InitColorRequester() -> %d", InitColorRequester());
       break;
     }
     default: {
