@@ -1,10 +1,12 @@
 // The monkey's driver: random commands, random input, the model and its checks.
 //
 // Index of this file:
-// [SECTION] Randomness and the command log
+// [SECTION] Log formatting
 // [SECTION] The model
+// [SECTION] The monkey
 // [SECTION] Failure reports
 // [SECTION] Arguments
+// [SECTION] Keeping the model
 // [SECTION] Gadget commands
 // [SECTION] Window and menu commands
 // [SECTION] Requesters
@@ -139,10 +141,9 @@ constexpr std::array<int, 6> kModifiers = {KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT, KEY_
 constexpr std::array<int, 16> kAbsurd = {
     0,      -1,      1,       INT_MAX,  INT_MIN,    INT_MAX - 1, INT_MIN + 1, 65535,
     -65535, 1000000, 1000001, -1000001, 2147483000, -2147483000, 71427,       71428};
-constexpr int kAllGadgetFlags = 0x1fffffff;
 
 //-----------------------------------------------------------------------------
-// [SECTION] Randomness and the command log
+// [SECTION] Log formatting
 //-----------------------------------------------------------------------------
 
 // Texts in the log: printable bytes as they are, the others as \xNN, long ones cut.
@@ -208,7 +209,7 @@ class Monkey;
 Monkey* running = nullptr;  // the monkey whose report a crash prints
 
 //-----------------------------------------------------------------------------
-// [SECTION] Failure reports
+// [SECTION] The monkey
 //-----------------------------------------------------------------------------
 
 class Monkey {
@@ -307,12 +308,15 @@ class Monkey {
   int depth_ = 0;  // requesters running
   int requesterFrames_ = 0, requesterLastFrame_ = -1;
   bool requesterRan_ = false;
-  long long requesterTotal_ = 0;
 
   std::set<int> heldKeys_;
   int heldButtons_ = 0;  // bit n-1: button n
   int sprite_ = 0, image_ = 0, font_ = 0;
 };
+
+//-----------------------------------------------------------------------------
+// [SECTION] Failure reports
+//-----------------------------------------------------------------------------
 
 void Monkey::Log(const char* format, ...) {
   char buf[512];
@@ -439,7 +443,7 @@ std::string Monkey::FilePath() {
 }
 
 //-----------------------------------------------------------------------------
-// [SECTION] The model
+// [SECTION] Keeping the model
 //-----------------------------------------------------------------------------
 
 void Monkey::ForgetGadget(int number) {
@@ -1301,7 +1305,6 @@ void Monkey::RequesterFrame(int frame) {
   if (frame == requesterLastFrame_) return;  // examined twice a frame: keyboard, then mouse
   requesterLastFrame_ = frame;
   ++requesterFrames_;
-  ++requesterTotal_;
   if (requesterFrames_ > kRequesterHang) Fail("a requester does not end");
   if (requesterFrames_ > kRequesterPatience) {
     // Escape first, then closing every window the requesters may use, then the program's close.
