@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const auto start = std::chrono::steady_clock::now();
-  long long total = 0;
+  bevel::soak::Tally total;
   for (long k = 0; k < seeds; ++k) {
     bevel::soak::Run run;
     run.seed = seed + static_cast<unsigned long long>(k);
@@ -67,9 +67,14 @@ int main(int argc, char** argv) {
                                std::filesystem::perm_options::add, ignored);
   std::filesystem::remove_all(pattern, ignored);
   std::printf(
-      "monkey: seeds %llu..%llu, %ld frames each: %lld frames shown (with requesters') in "
-      "%.1f s, %.0f frames/s, no fault\n",
-      seed, seed + static_cast<unsigned long long>(seeds) - 1, frames, total, seconds,
-      seconds > 0 ? static_cast<double>(total) / seconds : 0.0);
+      "monkey: seeds %llu..%llu, %ld frames each: %lld frames shown (with requesters') "
+      "in %.1f s, %.0f frames/s, no fault\n",
+      seed, seed + static_cast<unsigned long long>(seeds) - 1, frames, total.frames, seconds,
+      seconds > 0 ? static_cast<double>(total.frames) / seconds : 0.0);
+  std::printf(
+      "monkey: %lld commands, %lld requesters, %lld handler calls (%lld vetoed); frames "
+      "with a gadget event %lld, a menu event %lld, a window event %lld\n",
+      total.commands, total.requesters, total.handlerCalls, total.vetoes, total.gadgetEvents,
+      total.menuEvents, total.windowEvents);
   return 0;
 }

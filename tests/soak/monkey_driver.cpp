@@ -63,6 +63,7 @@ constexpr int kMaxRequesterDepth = 2;
 // kRequesterHang.
 constexpr int kRequesterPatience = 100;
 constexpr int kRequesterHang = 1200;
+constexpr int kNobody = INT_MIN + 7;  // no handler runs
 
 enum class Kind {
   Button,
@@ -217,7 +218,7 @@ class Monkey {
   explicit Monkey(const Run& run)
       : run_(run), rng_(run.seed), log_(static_cast<std::size_t>(std::max(run.logLines, 1))) {}
 
-  long long Go();
+  Tally Go();
   void PrintReport(const char* what) const;
 
  private:
@@ -276,6 +277,7 @@ class Monkey {
 
   // Handlers and input.
   int Handler(Gadget* gadget, int kind, std::intptr_t item);
+  int HandlerAction(int number, int kind, std::intptr_t item);
   void InstallHandlers();
   void Input(bool inRequester);
   std::pair<int, int> Target(bool inRequester);
@@ -286,6 +288,7 @@ class Monkey {
   void CheckGadget(int number, const GadgetModel& g);
 
   Run run_;
+  Tally tally_;
   std::mt19937_64 rng_;
   int frame_ = 0;
   std::vector<std::string> log_;  // a ring of the last run.logLines lines
@@ -304,13 +307,15 @@ class Monkey {
   std::vector<int> eventSources_;  // gadgets that may report an event in this frame
   int handlers_ = 0;
   bool inFrame_ = false;  // GadgetEvent runs (handlers are called from inside it)
+  int asked_ = kNobody;   // the gadget the running handler was asked about
 
   int depth_ = 0;  // requesters running
   int requesterFrames_ = 0, requesterLastFrame_ = -1;
   bool requesterRan_ = false;
 
   std::set<int> heldKeys_;
-  int heldButtons_ = 0;  // bit n-1: button n
+  int heldButtons_ = 0;       // bit n-1: button n
+  std::vector<bool> clicks_;  // the left button's next states, one a frame
   int sprite_ = 0, image_ = 0, font_ = 0;
 };
 
@@ -530,6 +535,8 @@ void Monkey::StartOver() {
 }
 
 int Monkey::RandomGadget() {
+  // Inside a handler, half the commands go to the gadget it was asked about.
+  if (asked_ != kNobody && Chance(50)) return asked_;
   const int what = Pick(100);
   if (what < 85 && !gadgets_.empty()) {
     return std::next(gadgets_.begin(), Pick(static_cast<int>(gadgets_.size())))->first;
@@ -613,8 +620,13 @@ void Monkey::CreateGadget() {
   const int how = Pick(100);
   if (how < 40) number = Between(1, 120);
   if (how >= 90) number = Chance(50) ? Between(-6, 0) : Absurd();
-  const int x = Coord(kScreenW), y = Coord(kScreenH);
-  const int w = Size(200), h = Size(120), rows = Chance(90) ? Between(0, 12) : Absurd();
+  // Mostly inside the owner's content area, where presses reach it.
+  const int owner = CurrentGadgetListOwner();
+  const int spanX = owner != 0 ? std::clamp(WindowWidth(owner), 20, kScreenW) : kScreenW;
+  const int spanY = owner != 0 ? std::clamp(WindowHeight(owner), 20, kScreenH) : kScreenH;
+  const int x = Coord(spanX * 3 / 4), y = Coord(spanY * 3 / 4);
+  const int w = Size(std::min(spanX, 200)), h = Size(std::min(spanY, 120));
+  const int rows = Chance(90) ? Between(0, 12) : Absurd();
   const std::string text = Text(16);
   const std::string name = kKindNames[static_cast<int>(kind)];
   // "CreateX(number, x, y, width, height" of the log line.
@@ -1248,6 +1260,7 @@ void Monkey::SettingCommand() {
 
 // One random command.
 void Monkey::Command() {
+  ++tally_.commands;
   const int what = Pick(1000);
   if (what < 150) {
     CreateGadget();
@@ -1287,6 +1300,7 @@ auto Monkey::InRequester(Call call) {
     headless::SetExamineCallback([this](int frame) { RequesterFrame(frame); });
   }
   ++depth_;
+  ++tally_.requesters;
   requesterRan_ = true;
   auto result = call();
   --depth_;
@@ -1296,6 +1310,7 @@ auto Monkey::InRequester(Call call) {
     heldKeys_.clear();
     for (int b = 1; b <= 3; ++b) headless::SetButton(b, false);
     heldButtons_ = 0;
+    clicks_.clear();
   }
   PruneOrphans();
   return result;
@@ -1453,23 +1468,36 @@ int Monkey::Handler(Gadget* gadget, int kind, std::intptr_t item) {
     Require(key.character >= 0 && key.character <= 255 && key.keyCode >= 0 && key.keyCode <= 255,
             "EVENT_KEY names no key");
   }
+  ++tally_.handlerCalls;
   // Held elsewhere is asked of every gadget in every frame a button is held: act on few.
   if (kind == EVENT_HELD_ELSEWHERE && !Chance(5)) return 1;
+  const int outer = asked_;
+  asked_ = number;
+  const int result = HandlerAction(number, kind, item);
+  asked_ = outer;
+  return result;
+}
+
+int Monkey::HandlerAction(int number, int kind, std::intptr_t item) {
   const int what = Pick(1000);
-  if (what < 60) return 0;
+  if (what < 60) {
+    ++tally_.vetoes;
+    Log("handler(%d, kind %d, item %ld): vetoes", number, kind, static_cast<long>(item));
+    return 0;
+  }
   if (what < 75) {
     const int window =
         Chance(50) && gadgets_.count(number) ? gadgets_[number].owner : RandomWindow();
-    Log("handler(%d, kind %d): closes a window", number, kind);
+    Log("handler(%d, kind %d, item %ld): closes a window", number, kind, static_cast<long>(item));
     CloseWindowCmd(window);
   } else if (what < 95) {
-    Log("handler(%d, kind %d): a command", number, kind);
+    Log("handler(%d, kind %d, item %ld): a command", number, kind, static_cast<long>(item));
     Command();
   } else if (what < 100) {
-    Log("handler(%d, kind %d): makes a gadget", number, kind);
+    Log("handler(%d, kind %d, item %ld): makes a gadget", number, kind, static_cast<long>(item));
     CreateGadget();
   } else if (what < 101 && depth_ < kMaxRequesterDepth) {
-    Log("handler(%d, kind %d): opens a requester", number, kind);
+    Log("handler(%d, kind %d, item %ld): opens a requester", number, kind, static_cast<long>(item));
     Requester();
   }
   return 1;
@@ -1508,8 +1536,13 @@ std::pair<int, int> Monkey::Target(bool inRequester) {
     int number = 0;
     if (inRequester) {
       number = Between(-24, -1);
-    } else if (!gadgets_.empty()) {
-      number = std::next(gadgets_.begin(), Pick(static_cast<int>(gadgets_.size())))->first;
+    } else {
+      // A gadget of the live window: only those take presses.
+      std::vector<int> live;
+      for (const auto& [n, g] : gadgets_) {
+        if (g.owner == Toolkit().ActiveWindow) live.push_back(n);
+      }
+      if (!live.empty()) number = live[Pick(static_cast<int>(live.size()))];
     }
     if (number != 0) GadgetPoint(number, point);
   } else if (what < 9) {
@@ -1527,9 +1560,31 @@ std::pair<int, int> Monkey::Target(bool inRequester) {
 }
 
 void Monkey::Input(bool inRequester) {
+  // A click or double click in progress: one press or release of the left button a frame, the
+  // mouse kept still.
+  if (!clicks_.empty()) {
+    const bool down = clicks_.front();
+    clicks_.erase(clicks_.begin());
+    Log("click: button 1 %s", down ? "down" : "up");
+    headless::SetButton(1, down);
+    heldButtons_ = down ? 1 : 0;
+    return;
+  }
   const int actions = Pick(4);
   for (int i = 0; i < actions; ++i) {
-    switch (Pick(16)) {
+    switch (Pick(19)) {
+      case 16:
+      case 17:
+      case 18: {
+        const auto [x, y] = Target(inRequester);
+        const bool twice = Chance(30);
+        Log("%s at %d, %d", twice ? "double click" : "click", x, y);
+        headless::SetMouse(x, y);
+        for (int b = 1; b <= 3; ++b) headless::SetButton(b, false);
+        clicks_ =
+            twice ? std::vector<bool>{true, false, true, false} : std::vector<bool>{true, false};
+        return;
+      }
       case 0:
       case 1:
       case 2:
@@ -1656,6 +1711,10 @@ void Monkey::CheckGadget(int number, const GadgetModel& g) {
       if (g.kind != Kind::FileList)
         Require(count == g.items, name + ": item count differs from the items added");
       Require(state >= -1 && state < count, name + ": selection outside the items");
+      if (g.kind == Kind::ColumnList || g.kind == Kind::Tree) {
+        Require(GetGadgetText(number) == (state >= 0 ? GetItemText(number, state) : ""),
+                name + ": its text is not the selected item's");
+      }
       break;
     }
     case Kind::String: {
@@ -1685,6 +1744,9 @@ void Monkey::CheckGadget(int number, const GadgetModel& g) {
     default:
       break;
   }
+  const bool items = g.kind == Kind::ColumnList || g.kind == Kind::ComboBox ||
+                     g.kind == Kind::Tree || g.kind == Kind::FileList;
+  if (!items) Require(CountGadgetItems(number) == 0, name + ": items in a type without items");
 }
 
 void Monkey::CheckFrame(int event, int menu, int windowEvent) {
@@ -1742,7 +1804,7 @@ void Monkey::CheckFrame(int event, int menu, int windowEvent) {
 // [SECTION] The run
 //-----------------------------------------------------------------------------
 
-long long Monkey::Go() {
+Tally Monkey::Go() {
   headless::Reset();
   headless::Use();
   if (OpenScreen(kScreenW, kScreenH, 32, "monkey") == 0) Fail("no headless screen");
@@ -1767,15 +1829,18 @@ long long Monkey::Go() {
     const int menu = MenuEvent();
     const int windowEvent = WindowEvent();
     ShowFrame();
+    tally_.gadgetEvents += event != 0 ? 1 : 0;
+    tally_.menuEvents += menu != 0 ? 1 : 0;
+    tally_.windowEvents += windowEvent != 0 ? 1 : 0;
     CheckFrame(event, menu, windowEvent);
     if (windowEvent == WINDOW_EVENT_CLOSE && Chance(60)) {
       const ScreenWindow* w = detail::ActiveWindowRecord();
       if (w != nullptr) CloseWindowCmd(w->number);
     }
   }
-  const long long shown = headless::FrameCount();
+  tally_.frames = headless::FrameCount();
   CloseScreen();
-  return shown;
+  return tally_;
 }
 
 }  // namespace
@@ -1801,7 +1866,19 @@ bool MakeSoakDirectory(const std::string& root) {
   return ok && chmod((root + "/deep/readonly.txt").c_str(), 0444) == 0;
 }
 
-long long RunMonkey(const Run& run) {
+Tally& Tally::operator+=(const Tally& t) {
+  frames += t.frames;
+  commands += t.commands;
+  gadgetEvents += t.gadgetEvents;
+  menuEvents += t.menuEvents;
+  windowEvents += t.windowEvents;
+  handlerCalls += t.handlerCalls;
+  vetoes += t.vetoes;
+  requesters += t.requesters;
+  return *this;
+}
+
+Tally RunMonkey(const Run& run) {
   static bool installed = false;
   if (!installed) {
     installed = true;
@@ -1812,9 +1889,9 @@ long long RunMonkey(const Run& run) {
   }
   Monkey monkey(run);
   running = &monkey;
-  const long long frames = monkey.Go();
+  const Tally tally = monkey.Go();
   running = nullptr;
-  return frames;
+  return tally;
 }
 
 }  // namespace bevel::soak

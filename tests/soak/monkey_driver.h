@@ -30,9 +30,21 @@ struct Run {
 // lists point at. false when a file could not be made.
 bool MakeSoakDirectory(const std::string& root);
 
-// Runs run.frames frames of one seed on a headless screen it opens and closes. Returns the
-// frames shown, the monkey's own and those its requesters ran. A fault prints the report to
-// stderr and ends the process with status 1 (a crash: with the signal or sanitizer report).
-long long RunMonkey(const Run& run);
+// What a run did, so that a soak can tell how much of the toolkit it reached.
+struct Tally {
+  long long frames = 0;        // shown: the monkey's own and those its requesters ran
+  long long commands = 0;      // public commands issued
+  long long gadgetEvents = 0;  // frames whose GadgetEvent reported a gadget
+  long long menuEvents = 0, windowEvents = 0;
+  long long handlerCalls = 0, vetoes = 0;
+  long long requesters = 0;
+
+  Tally& operator+=(const Tally& t);
+};
+
+// Runs run.frames frames of one seed on a headless screen it opens and closes. A fault prints
+// the report to stderr and ends the process with status 1 (a crash: with the signal or
+// sanitizer report).
+Tally RunMonkey(const Run& run);
 
 }  // namespace bevel::soak
