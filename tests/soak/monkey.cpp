@@ -10,6 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "tests/soak/monkey_driver.h"
 
 namespace {
@@ -44,8 +47,16 @@ int main(int argc, char** argv) {
   if (argc % 2 == 0) return Usage();
 
   // The directory the file lists and requesters show, made fresh so that every run sees the same.
-  char pattern[] = "/tmp/bevel-monkey-XXXXXX";
-  if (mkdtemp(pattern) == nullptr || !bevel::soak::MakeSoakDirectory(pattern)) {
+  // The directory the file lists and requesters show, made fresh. Its name is digits of one
+  // width, as the run draws and measures its paths: a name of random letters (mkdtemp) made runs
+  // of one seed differ.
+  std::string directory;
+  for (int tries = 0; directory.empty() && tries < 1000; ++tries) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/tmp/bevel-monkey-%07d", (getpid() + tries) % 10000000);
+    if (mkdir(name, 0700) == 0) directory = name;
+  }
+  if (directory.empty() || !bevel::soak::MakeSoakDirectory(directory)) {
     std::fprintf(stderr, "monkey: cannot make the soak directory\n");
     return 1;
   }
@@ -55,17 +66,17 @@ int main(int argc, char** argv) {
     bevel::soak::Run run;
     run.seed = seed + static_cast<unsigned long long>(k);
     run.frames = static_cast<int>(frames);
-    run.directory = pattern;
+    run.directory = directory;
     run.logLines = static_cast<int>(log);
     total += bevel::soak::RunMonkey(run);
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::error_code ignored;
-  std::filesystem::permissions(std::string(pattern) + "/deep/readonly.txt",
+  std::filesystem::permissions(directory + "/deep/readonly.txt",
                                std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add, ignored);
-  std::filesystem::remove_all(pattern, ignored);
+  std::filesystem::remove_all(directory, ignored);
   std::printf(
       "monkey: seeds %llu..%llu, %ld frames each: %lld frames shown (with requesters') "
       "in %.1f s, %.0f frames/s, no fault\n",
