@@ -156,7 +156,7 @@ void PressList(Gadget& g, const FrameInput& in) {
           if (!shift) g.value = i;
           SetEvent(g);
         }
-      } else if (Ask(g, EVENT_SELECT, i - 1)) {
+      } else if (Ask(g, EVENT_SELECT, i - 1) && i <= ItemCount(g)) {
         g.value = i;
         SetEvent(g);
       }

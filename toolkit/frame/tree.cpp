@@ -114,12 +114,13 @@ void PressTree(Gadget& g, const FrameInput& in) {
     const int i = static_cast<int>(idx) + 1;
     const std::size_t k = static_cast<std::size_t>(idx);
     const bool onLabel = layout.RowColumns(RowLayout::Indent(level) + layout.check).Holds(mx);
-    if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1)) {
+    // A handler may have removed items: the index is checked again before each use.
+    if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1) &&
+        HasItem(g, k)) {
       g.state = 1;
       g.value = i;
       SetEvent(g);
     }
-    // A handler may have removed items: the index is checked again before each mark.
     if (boxItem >= 0 && Ask(g, EVENT_EXPANDER_PRESS, i - 1) && HasItem(g, k)) {
       g.items[k].itemState |= ITEM_EXPANDER_CLICKED;
       g.itemMarks = true;
