@@ -456,6 +456,10 @@ void Monkey::StateCommand() {
       const int result = hide ? HideGadget(number, flag) : DisableGadget(number, flag);
       Log("%s(%s, %d) -> %d", hide ? "HideGadget" : "DisableGadget", Num(number).c_str(), flag,
           result);
+      if (hide && result == 1 && gadgets_.count(number) != 0) {
+        gadgets_[number].hidden = flag != 0;
+        if (flag == 0) hiddenAllFrame_.erase(number);
+      }
       break;
     }
     case 4: {

@@ -253,6 +253,12 @@ int Monkey::Handler(Gadget* gadget, int kind, std::intptr_t item) {
   if (depth_ == 0) {
     Require(gadgets_.count(number) != 0,
             "a handler was asked about a gadget the model does not know");
+    // Held elsewhere goes to every gadget not pressed, hidden ones too, and a hidden field given
+    // the caret by a command loses it to a press elsewhere; nothing else may reach them.
+    Require(kind == EVENT_HELD_ELSEWHERE || kind == EVENT_FOCUS_LOST ||
+                hiddenAllFrame_.count(number) == 0,
+            "a handler was asked about hidden gadget " + std::to_string(number) + ", kind " +
+                std::to_string(kind));
   }
   if (kind == EVENT_KEY) {
     const KeyInfo key = KeyOfEvent(item);
@@ -608,21 +614,28 @@ Tally Monkey::Go() {
   for (frame_ = 0; frame_ < run_.frames; ++frame_) {
     eventSources_.clear();
     for (const auto& [number, g] : gadgets_) eventSources_.push_back(number);
+    hiddenAllFrame_.clear();
     requesterRan_ = false;
     const int commands = Chance(55) ? 0 : Chance(70) ? 1 : Between(2, 5);
     for (int i = 0; i < commands; ++i) Command();
     if (gadgets_.size() >= kMaxGadgets && Chance(10)) CloseWindowCmd(RandomWindow());
     Input(false);
     if (Chance(95)) ClearScreen(0x808080);
+    for (const auto& [number, g] : gadgets_) {
+      if (g.hidden) hiddenAllFrame_.insert(number);
+    }
     inFrame_ = true;
     const int event = GadgetEvent();
     inFrame_ = false;
+    const std::set<int> hidden = std::move(hiddenAllFrame_);
+    hiddenAllFrame_.clear();
     const int menu = MenuEvent();
     const int windowEvent = WindowEvent();
     ShowFrame();
     tally_.gadgetEvents += event != 0 ? 1 : 0;
     tally_.menuEvents += menu != 0 ? 1 : 0;
     tally_.windowEvents += windowEvent != 0 ? 1 : 0;
+    Require(event == 0 || hidden.count(event) == 0, "a hidden gadget reported an event");
     CheckFrame(event, menu, windowEvent);
     if (windowEvent == WINDOW_EVENT_CLOSE && Chance(60)) {
       const ScreenWindow* w = detail::ActiveWindowRecord();

@@ -137,6 +137,7 @@ struct GadgetModel {
   int items = 0;     // ColumnList, ComboBox, Tree: the items added and not removed
   bool limited = false;
   long long lowerDate = 0, upperDate = 0;
+  bool hidden = false;
   Gadget* handle = nullptr;
 };
 
@@ -247,6 +248,7 @@ class Monkey {
   int currentMenu_ = 0;  // the menu entries are appended to; 0 none
   bool currentMenuLive_ = false;
   std::vector<int> eventSources_;  // gadgets that may report an event in this frame
+  std::set<int> hiddenAllFrame_;   // gadgets hidden since the frame began: never pressed or asked
   int handlers_ = 0;
   bool inFrame_ = false;  // GadgetEvent runs (handlers are called from inside it)
   int asked_ = kNobody;   // the gadget the running handler was asked about
