@@ -97,7 +97,7 @@ int Monkey::Colour() {
     case 1:
       return Absurd();
     case 2:
-      return font_;
+      return fonts_[Pick(static_cast<int>(fonts_.size()))];
     default:
       return Between(0, 0xffffff);
   }
@@ -776,7 +776,7 @@ void Monkey::MenuCommand() {
 }
 
 void Monkey::SettingCommand() {
-  switch (Pick(9)) {
+  switch (Pick(10)) {
     case 0: {
       const int flags = Chance(80) ? Pick(4) : Absurd();
       Log("SetTextFieldExtras(%s)", Hex(flags).c_str());
@@ -815,6 +815,20 @@ void Monkey::SettingCommand() {
     case 6: {
       if (Chance(90)) break;
       Log("InitColorRequester() -> %d", InitColorRequester());
+      break;
+    }
+    case 7: {
+      // The pictures gadgets and items show go away under them and come back as new ones.
+      if (Chance(50)) {
+        Log("ReleaseSprite(%d); CaptureSprite(ANY_NUMBER, 0, 0, 16, 16)", sprite_);
+        ReleaseSprite(sprite_);
+        sprite_ = CaptureSprite(ANY_NUMBER, 0, 0, 16, 16);
+      } else {
+        Log("ReleaseImage(%d); CreateImage(ANY_NUMBER, 14, 14)", imageNumber_);
+        ReleaseImage(imageNumber_);
+        imageNumber_ = CreateImage(ANY_NUMBER, 14, 14);
+        image_ = ImageHandle(imageNumber_);
+      }
       break;
     }
     default: {

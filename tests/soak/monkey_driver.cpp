@@ -607,9 +607,13 @@ Tally Monkey::Go() {
   if (OpenScreen(kScreenW, kScreenH, 32, "monkey") == 0) Fail("no headless screen");
   headless::SetFrameAdvance(20);
   font_ = LoadFont(ANY_NUMBER, "MS Sans Serif", 8);
+  // Besides the gadget font: a tiny, a large and a bold one.
+  fonts_ = {font_, LoadFont(ANY_NUMBER, "MS Sans Serif", 1), LoadFont(ANY_NUMBER, "Arial", 36),
+            LoadFont(ANY_NUMBER, "MS Sans Serif", 10, FONT_BOLD)};
   ClearScreen(0x00ff00);
   sprite_ = CaptureSprite(ANY_NUMBER, 0, 0, 16, 16);
-  image_ = ImageHandle(CreateImage(ANY_NUMBER, 14, 14));
+  imageNumber_ = CreateImage(ANY_NUMBER, 14, 14);
+  image_ = ImageHandle(imageNumber_);
   StartOver();
   for (frame_ = 0; frame_ < run_.frames; ++frame_) {
     eventSources_.clear();

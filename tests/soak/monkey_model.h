@@ -260,7 +260,9 @@ class Monkey {
   std::set<int> heldKeys_;
   int heldButtons_ = 0;       // bit n-1: button n
   std::vector<bool> clicks_;  // the left button's next states, one a frame
-  int sprite_ = 0, image_ = 0, font_ = 0;
+  int sprite_ = 0, font_ = 0;
+  int imageNumber_ = 0, image_ = 0;  // a picture for list items and its handle
+  std::vector<int> fonts_;           // the fonts COLOR_FONT slots are given
 };
 
 }  // namespace bevel::soak
