@@ -68,7 +68,14 @@ int main(int argc, char** argv) {
     run.frames = static_cast<int>(frames);
     run.directory = directory;
     run.logLines = static_cast<int>(log);
-    total += bevel::soak::RunMonkey(run);
+    const bevel::soak::Tally tally = bevel::soak::RunMonkey(run);
+    total += tally;
+    // A line a seed, so that a long run that is stopped still tells how far it came.
+    if (seeds > 1) {
+      std::printf("monkey: seed %llu: %lld frames shown\n",
+                  static_cast<unsigned long long>(run.seed), tally.frames);
+      std::fflush(stdout);
+    }
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
