@@ -7,6 +7,7 @@
 // [SECTION] The monkey
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
