@@ -147,7 +147,7 @@ std::string Monkey::FilePath() {
 // when none was made.
 GadgetModel* Monkey::CheckCreated(const std::string& what, int number, int flags, int result,
                                   Kind kind) {
-  Log("%s -> %d", what.c_str(), result);
+  Log("%s -> %d (in window %d)", what.c_str(), result, CurrentGadgetListOwner());
   const bool valid = number == ANY_NUMBER || number >= 1 || (flags & GADGET_INTERNAL) != 0;
   // Inside a requester its own gadgets (negative numbers) are not in the model.
   if (depth_ == 0 || number >= 1) {
@@ -178,6 +178,7 @@ GadgetModel* Monkey::CheckCreated(const std::string& what, int number, int flags
 }
 
 void Monkey::CreateGadget() {
+  if (depth_ > 0) PruneOrphans();
   if (gadgets_.size() >= kMaxGadgets) return;
   const Kind kind = static_cast<Kind>(Pick(static_cast<int>(Kind::Count)));
   int number = ANY_NUMBER;
@@ -570,6 +571,7 @@ void Monkey::LookCommand() {
 //-----------------------------------------------------------------------------
 
 void Monkey::CloseWindowCmd(int number) {
+  if (depth_ > 0) PruneOrphans();
   const bool known = windows_.count(number) != 0;
   const int result = CloseWindow(number);
   Log("CloseWindow(%s) -> %d", Num(number).c_str(), result);
@@ -843,6 +845,9 @@ void Monkey::SettingCommand() {
 // One random command.
 void Monkey::Command() {
   ++tally_.commands;
+  // A requester may have closed a window of its own (an error it showed) with what the monkey
+  // made in it.
+  if (depth_ > 0) PruneOrphans();
   const int what = Pick(1000);
   if (what < 150) {
     CreateGadget();

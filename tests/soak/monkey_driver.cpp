@@ -148,9 +148,9 @@ void Monkey::ForgetWindow(int number) {
   }
 }
 
-// After a requester ended: what was made inside it went with its window. The windows of the
-// requesters still running (when one ran inside another) are not in the model either; they are
-// the ones that still exist.
+// What was made inside a requester went with its window: after the last requester ended, with
+// every window the model does not know; while requesters run (their windows are not in the
+// model either), with those that no longer exist, such as an error message a requester showed.
 void Monkey::PruneOrphans() {
   std::set<int> owners;
   const auto gone = [&](int owner) {
@@ -165,6 +165,17 @@ void Monkey::PruneOrphans() {
   for (const int owner : owners) {
     ForgetWindow(owner);
     deadWindows_.erase(owner);
+  }
+  // While requesters run, one may have closed a window of its own and opened the next under
+  // the same number: what was made in the first is gone although a window of its number exists.
+  if (depth_ == 0) return;
+  std::vector<int> vanished;
+  for (const auto& [n, g] : gadgets_) {
+    if (!Known(g.owner) && GadgetExists(n) == 0) vanished.push_back(n);
+  }
+  for (const int n : vanished) {
+    ForgetGadget(n);
+    deadGadgets_.erase(n);
   }
 }
 
