@@ -64,7 +64,7 @@ void BM_ColumnList(benchmark::State& state) {
 BENCHMARK(BM_ColumnList)->Arg(100)->Arg(100000);
 
 // A tree of top-level nodes with four children each, every node expanded; scrolled to the
-// middle. The walk over the chain is linear, so the two sizes show its per-item cost.
+// middle. The rows come from the tree's row index, so both sizes should cost the same.
 void BM_Tree(benchmark::State& state) {
   OpenRenderScreen();
   const int nodes = static_cast<int>(state.range(0)) / 5;

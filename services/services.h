@@ -295,10 +295,8 @@ inline constexpr int ENTRY_FILE = 1;
 inline constexpr int ENTRY_DIRECTORY = 2;
 
 // Starts listing the entries of a directory matching pattern ("" = all; "*" and "?" wildcards,
-// alternatives separated by ";", case ignored). "." and ".." are not listed, nor names that
-// Windows-1252 cannot spell (not UTF-8, or holding characters it lacks): they could not be
-// opened again from the name given. An entry whose kind cannot be read (a dangling link, a link
-// loop) is a file.
+// alternatives separated by ";", case ignored). "." and ".." are not listed. An entry whose kind
+// cannot be read (a dangling link, a link loop) is a file.
 // Returns the listing id (`number`, or a new one for ANY_NUMBER), 0 on failure.
 int OpenListing(int number, std::string_view path, std::string_view pattern);
 // Steps to the next entry; nonzero while one was read.

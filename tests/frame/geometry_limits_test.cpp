@@ -78,6 +78,16 @@ TEST_F(GeometryLimits, RecordsAtTheEndsOfIntAreDrawnPressedAndStoredClamped) {
          EXPECT_EQ(G(2).height, 71427 * 14 + 14 + 4) << "the most rows that stay within the limit";
          EXPECT_EQ(W(3).x, (kWidth - (-kLimit + 4)) / 2);
        }},
+      {"a title widened by a tab width near INT_MAX",
+       [] {
+         OpenWindow(1, 10, 10, 40, 50, "a\tb");
+         SetTabWidth(INT_MAX);
+       },
+       5, 5,
+       [] {
+         EXPECT_EQ(WindowWidth(1), kLimit);
+         EXPECT_EQ(WindowOuterWidth(1), kLimit + 2 * 2);
+       }},
       {"resized to the ends of int",
        [] {
          CreateTree(1, 10, 10, 100, 5, 0);

@@ -323,6 +323,14 @@ TEST_F(ComboPress, PicksARowOfTheOpenListBelowOrAbove) {
   veto = [](int kind, std::intptr_t) { return kind == 4; };
   detail::PressComboBox(R(1), Left(40, top + 2 + 3));
   EXPECT_EQ(R(1).value, 2);
+
+  // A handler that empties the list when asked leaves nothing to select (found by the monkey).
+  veto = [](int kind, std::intptr_t) {
+    while (kind == 4 && CountGadgetItems(1) > 0) RemoveGadgetItem(1, 0);
+    return false;
+  };
+  detail::PressComboBox(R(1), Left(40, top + 2 + 14 + 3));
+  EXPECT_EQ(GetGadgetState(1), -1);
 }
 
 TEST_F(ComboPress, OpenListScrollBarAndEditableField) {

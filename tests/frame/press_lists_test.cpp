@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -307,6 +308,39 @@ TEST_F(TreePress, LabelSelectsAndCollapsedChildrenTakeNoRow) {
   detail::PressTree(R(1), Left(60, TreeRowY(R(1), 6)));  // past the rows shown
   EXPECT_EQ(R(1).value, 6);
   EXPECT_EQ(Toolkit().EventGadget, 1);
+}
+
+// A handler asked to select a row may empty the list: then no row is selected (the monkey soak
+// test found single-selection lists and trees selecting past their items).
+TEST_F(TreePress, AHandlerEmptyingTheListWhenAskedToSelectLeavesNoSelection) {
+  const struct {
+    const char* name;
+    int number;
+    std::function<void()> press;
+  } cases[] = {
+      {"column list", 1,
+       [this] {
+         MakeList(1, 5, 8, 0);
+         detail::PressList(R(1), Left(50, RowY(R(1), 4)));
+       }},
+      {"tree", 2,
+       [this] {
+         MakeTree(2, 5, 0);
+         detail::PressTree(R(2), Left(60, TreeRowY(R(2), 4)));
+       }},
+  };
+  int number = 0;
+  veto = [&number](int kind, std::intptr_t) {
+    while (kind == EVENT_SELECT && CountGadgetItems(number) > 0) RemoveGadgetItem(number, 0);
+    return false;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    number = c.number;
+    c.press();
+    EXPECT_EQ(CountGadgetItems(number), 0);
+    EXPECT_EQ(GetGadgetState(number), -1);
+  }
 }
 
 TEST_F(TreePress, ExpandBoxIsArmedWhileHeldAndOnlyOnNodesWithChildren) {

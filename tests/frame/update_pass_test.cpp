@@ -255,6 +255,7 @@ class TreePass : public UpdatePass {
   // commands, which tell the tree that its rows or marks changed.
   static int& Bits(int index) {
     detail::TreeRowsChanged(G(1));
+    G(1).itemMarks = true;
     return G(1).items[static_cast<std::size_t>(index)].itemState;
   }
 };

@@ -467,6 +467,16 @@ TEST_F(TreeLists, AnUnreadableNodeAddsNothing) {
   EXPECT_EQ(CountGadgetItems(kTree), 1);
 }
 
+TEST_F(TreeLists, NamesThatCannotBeShownOrLeadBackAreLeftOut) {
+  fs::create_directories(root_ / "odd");
+  for (const char* name : {"ok.txt", "bad\xFF", "\xE6\x97\xA5", "line\nbreak"}) {
+    fs::create_directory(root_ / "odd" / name);  // "bad?" could name another directory
+  }
+  AddTreeItem(kTree, -1, (root_ / "odd").string(), 0, 0);
+  detail::ExpandTreeListNode(Record(kTree), 0);
+  EXPECT_EQ(Texts(kTree), (Strings{(root_ / "odd").string(), "ok.txt"}));
+}
+
 TEST_F(TreeLists, RemovingANodeTakesItsReadEntriesAlong) {
   AddTreeItem(kTree, -1, (root_ / "tree").string(), 0, 0);
   AddTreeItem(kTree, -1, "other", 0, 0);

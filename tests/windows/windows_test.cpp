@@ -136,6 +136,22 @@ TEST_F(Windows, ActivationTakesAFrameAndTheBackdropShowsTheOwnerInactive) {
   EXPECT_EQ(At(290, 110), kNavy);
 }
 
+// A frame once captured the whole screen size the host set, 1 GB of black for 16384 x 16384.
+TEST_F(Windows, AScreenSizeBeyondTheBackBufferFreezesOnlyTheBackBuffer) {
+  for (const int side : {16384, 20000, COORDINATE_LIMIT}) {
+    SCOPED_TRACE(side);
+    InitToolkit();
+    SetScreenSize(side, side, -1);
+    ASSERT_EQ(OpenWindow(1, 100, 100, 200, 100, "A"), 1);
+    Frames(3);
+    for (const int sprite : {Rec(1).backdrop, Rec(1).snapshot}) {
+      EXPECT_EQ(SpriteWidth(sprite), 800);
+      EXPECT_EQ(SpriteHeight(sprite), 600);
+    }
+    EXPECT_EQ(At(10, 10), kScene) << "the scene stays frozen behind the window";
+  }
+}
+
 TEST_F(Windows, WindowsOpenedBetweenTwoFramesStackInsteadOfGettingLost) {
   ToolkitState& g = Toolkit();
   Frame(0x111111);

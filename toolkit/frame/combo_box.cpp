@@ -158,7 +158,9 @@ void PressComboBox(Gadget& g, const FrameInput& in) {
   const int n = ItemCount(g);
   if (combo.PickColumns().Holds(mx)) {
     const long long i = combo.PickRow(my);
-    if (i >= 1 && i <= n && Ask(g, EVENT_SELECT, static_cast<std::intptr_t>(i - 1))) {
+    // A handler may have removed items: the row is checked again after it was asked.
+    if (i >= 1 && i <= n && Ask(g, EVENT_SELECT, static_cast<std::intptr_t>(i - 1)) &&
+        i <= ItemCount(g)) {
       g.value = static_cast<int>(i);
       g.state = 1;
       g.dropClose = 1;

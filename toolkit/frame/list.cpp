@@ -77,6 +77,7 @@ void PressList(Gadget& g, const FrameInput& in) {
       }
       if (pressed != 0 && Ask(g, EVENT_CHECK_PRESS, pressed - 1) && pressed <= ItemCount(g)) {
         g.items[static_cast<std::size_t>(pressed - 1)].itemState |= ITEM_CHECK_CLICKED;
+        g.itemMarks = true;
       }
     }
 
@@ -126,6 +127,7 @@ void PressList(Gadget& g, const FrameInput& in) {
             k < g.items.size()) {
           g.items[k].itemState ^= ITEM_SELECTED;
           g.items[k].itemState |= ITEM_HOVER;
+          g.itemMarks = true;
         }
         if (k < g.items.size() && (g.items[k].itemState & ITEM_HOVER)) {
           anchor = i;
@@ -139,6 +141,7 @@ void PressList(Gadget& g, const FrameInput& in) {
         } else if (Ask(g, EVENT_SELECT, i - 1) && k < g.items.size()) {
           int& state = g.items[k].itemState;
           state |= ITEM_HOVER;
+          g.itemMarks = true;
           if (ctrl) {
             state ^= ITEM_SELECTED;
           } else {
@@ -153,7 +156,7 @@ void PressList(Gadget& g, const FrameInput& in) {
           if (!shift) g.value = i;
           SetEvent(g);
         }
-      } else if (Ask(g, EVENT_SELECT, i - 1)) {
+      } else if (Ask(g, EVENT_SELECT, i - 1) && i <= ItemCount(g)) {
         g.value = i;
         SetEvent(g);
       }
@@ -177,12 +180,16 @@ void PressList(Gadget& g, const FrameInput& in) {
 void ReleaseList(Gadget& g) {
   g.state = 0;
   const int bits = ITEM_HOVER | ((g.flags & LIST_CHECKBOXES) ? ITEM_CHECK_CLICKED : 0);
-  for (GadgetItem& item : g.items) item.itemState &= ~bits;
+  if (g.itemMarks) {
+    for (GadgetItem& item : g.items) item.itemState &= ~bits;
+    g.itemMarks = false;
+  }
   g.pressedColumn = 0;
 }
 
-// The per-item work (check boxes, hover bits) visits every item on purpose; it allocates
-// nothing. The wheel never walks the items.
+// The per-item work (check boxes, hover bits) visits every item, and only while some item may
+// carry a mark (itemMarks), so a frame of a long list without marks costs what its rows cost.
+// It allocates nothing. The wheel never walks the items.
 void UpdateList(Gadget& g, const FrameInput& in) {
   // a. The wheel, unless a drop-down is open: it belongs to the open list then.
   if (Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {
@@ -196,7 +203,8 @@ void UpdateList(Gadget& g, const FrameInput& in) {
   // c. Pending check-box clicks toggle the tick (bits 1 -> 2, 3 -> 0); hover marks end with
   // the frame. Handlers may change the items, so the walk re-reads the live count.
   const bool checkBoxes = (g.flags & LIST_CHECKBOXES) != 0;
-  for (std::size_t i = 0; i < g.items.size(); ++i) {
+  const bool marks = g.itemMarks;
+  for (std::size_t i = 0; marks && i < g.items.size(); ++i) {
     GadgetItem& item = g.items[i];
     item.itemState &= ~ITEM_HOVER;
     if (!checkBoxes || (item.itemState & ITEM_CHECK_CLICKED) == 0) continue;
@@ -204,6 +212,7 @@ void UpdateList(Gadget& g, const FrameInput& in) {
     SetEvent(g);
     Ask(g, EVENT_CHECK_TOGGLE, static_cast<std::intptr_t>(i));
   }
+  if (marks) g.itemMarks = false;
   // d. A header column was released: it becomes the clicked column.
   if (g.pressedColumn != 0) {
     g.clickedRow = g.pressedColumn;

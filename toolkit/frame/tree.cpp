@@ -12,8 +12,7 @@
 // subtree changes when a node opens or closes.
 //
 // A frame costs what the visible rows cost: rows come from the row index (tree_rows.h), and the
-// walks that clear or complete press marks run only while some item may carry one
-// (marksPossible: after a press marked one, or after a change of the items).
+// walks that clear or complete press marks run only while some item may carry one (itemMarks).
 #include <cstddef>
 
 #include "toolkit/frame/behaviour.h"
@@ -53,9 +52,9 @@ VisibleRows RowsOf(Gadget& g, long long wanted) {
 
 // Clears the given mark bits on every item; afterwards no item carries a mark.
 void ClearMarks(Gadget& g, int bits) {
-  if (!g.treeRows.marksPossible) return;
+  if (!g.itemMarks) return;
   for (GadgetItem& item : g.items) item.itemState &= ~bits;
-  g.treeRows.marksPossible = false;
+  g.itemMarks = false;
 }
 
 // Expands a collapsed node or collapses an expanded one, each offered to the handlers first
@@ -102,32 +101,33 @@ void PressTree(Gadget& g, const FrameInput& in) {
     if (layout.check && layout.TreeCheckColumns(level).Holds(mx)) checkItem = idx;
   }
   // Marks stay only on the parts still held; a marked node may have scrolled out of view.
-  if (g.treeRows.marksPossible) {
+  if (g.itemMarks) {
     for (std::size_t k = 0; k < g.items.size(); ++k) {
       const long long i = static_cast<long long>(k);
       if (i != boxItem) g.items[k].itemState &= ~ITEM_EXPANDER_CLICKED;
       if (layout.check && i != checkItem) g.items[k].itemState &= ~ITEM_CHECK_CLICKED;
     }
-    g.treeRows.marksPossible = false;
+    g.itemMarks = false;
   }
 
   if (idx >= 0) {
     const int i = static_cast<int>(idx) + 1;
     const std::size_t k = static_cast<std::size_t>(idx);
     const bool onLabel = layout.RowColumns(RowLayout::Indent(level) + layout.check).Holds(mx);
-    if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1)) {
+    // A handler may have removed items: the index is checked again before each use.
+    if (onLabel && (g.flags & LIST_NO_SELECTION) == 0 && Ask(g, EVENT_SELECT, i - 1) &&
+        HasItem(g, k)) {
       g.state = 1;
       g.value = i;
       SetEvent(g);
     }
-    // A handler may have removed items: the index is checked again before each mark.
     if (boxItem >= 0 && Ask(g, EVENT_EXPANDER_PRESS, i - 1) && HasItem(g, k)) {
       g.items[k].itemState |= ITEM_EXPANDER_CLICKED;
-      g.treeRows.marksPossible = true;
+      g.itemMarks = true;
     }
     if (checkItem >= 0 && Ask(g, EVENT_CHECK_PRESS, i - 1) && HasItem(g, k)) {
       g.items[k].itemState |= ITEM_CHECK_CLICKED;
-      g.treeRows.marksPossible = true;
+      g.itemMarks = true;
     }
     // A double click on the label: only there, so that a double click on the expand box does
     // not toggle the node twice (once here and once through the box on release).
@@ -154,7 +154,7 @@ void ReleaseTree(Gadget& g) {
 void UpdateTree(Gadget& g, const FrameInput& in) {
   // Handlers and TreeList reading change the items, so the walk re-reads the live count. It
   // completes every mark, so afterwards none is left.
-  const bool marks = g.treeRows.marksPossible;
+  const bool marks = g.itemMarks;
   for (std::size_t i = 0; marks && HasItem(g, i); ++i) {
     const auto item = static_cast<std::intptr_t>(i);
     if (g.items[i].itemState & ITEM_EXPANDER_CLICKED) {
@@ -170,7 +170,7 @@ void UpdateTree(Gadget& g, const FrameInput& in) {
       Ask(g, EVENT_CHECK_PRESS, item);
     }
   }
-  if (marks) g.treeRows.marksPossible = false;
+  if (marks) g.itemMarks = false;
   // The rows counted as they are drawn: an item without a level, or deeper than 127, hides
   // nothing that the tree shows.
   if (in.wheel != 0 && Toolkit().OpenPopupIndex == -1 && Inside(g, in)) {

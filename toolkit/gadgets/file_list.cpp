@@ -3,9 +3,9 @@
 //
 // A directory text always ends in "/"; "" stands for the drive list. The whole directory is
 // read again on every fill (creation, SetGadgetText, opening an entry) and never by a frame:
-// nothing is cached, so a fill shows what is there now. Entries that an item cannot show as
-// themselves are left out: names Windows-1252 cannot spell (the listing skips them) and names
-// with control bytes, which an item would take for column breaks and inline text codes.
+// nothing is cached, so a fill shows what is there now. Names Windows-1252 cannot spell are
+// greyed and never opened (their "?" would name something else); names with control bytes,
+// which an item would take for column breaks and inline text codes, are left out.
 #include <algorithm>
 #include <string>
 #include <unordered_map>

@@ -294,6 +294,7 @@ int SetItemState(int number, int index, int state) {
     return 1;
   }
   if (((item->itemState ^ state) & ITEM_EXPANDED) != 0) detail::TreeRowsChanged(*gadget);
+  if (state & (ITEM_CHECK_CLICKED | ITEM_EXPANDER_CLICKED | ITEM_HOVER)) gadget->itemMarks = true;
   item->itemState = (state & 0xFF) | (item->itemState & kFileListMarks);
   return 1;
 }

@@ -47,14 +47,18 @@ std::string NodePath(const Gadget& gadget, int index) {
 }
 
 // Every entry of the directory, files and directories alike, in the order read; nothing for
-// a path that cannot be examined.
+// a path that cannot be examined. Names that an item cannot show, or that would not lead back
+// to their entry (read with "?" for what Windows-1252 lacks), are left out: a node's path is
+// built from the names, and a lost one could name another directory.
 std::vector<std::string> ReadEntries(const std::string& path) {
   std::vector<std::string> names;
   const int listing = OpenListing(ANY_NUMBER, path, "");
   if (listing == 0) return names;
   while (NextListingEntry(listing) != 0) {
     std::string name = ListingEntryName(listing);
-    if (name != "." && name != ".." && ShowableName(name)) names.push_back(std::move(name));
+    if (name != "." && name != ".." && ShowableName(name) && ListingEntryExact(listing) != 0) {
+      names.push_back(std::move(name));
+    }
   }
   CloseListing(listing);
   return names;

@@ -9,8 +9,6 @@ namespace bevel::detail {
 
 void TreeRowsChanged(Gadget& g) {
   g.treeRows.stale = true;
-  // Items may have moved under their marks: the next pass looks at all of them once.
-  g.treeRows.marksPossible = true;
 }
 
 const TreeRowIndex& TreeRows(Gadget& g) {

@@ -75,11 +75,10 @@ struct DateParts {
 // its visible rows cost rather than a walk over every item. Rows are 1-based; 0 is "none".
 // toolkit/gadgets/tree_rows.h builds it and says when it goes stale.
 struct TreeRowIndex {
-  bool stale = true;          // items or expanded bits changed since it was built
-  bool marksPossible = true;  // some item may carry an expander or check-box press mark
-  std::vector<int> item;      // the item index shown on row r, at r - 1
-  std::vector<int> up;        // per row: the nearest earlier row of a lower level
-  std::vector<int> next;      // per row: the first later row of the same or a lower level
+  bool stale = true;      // items or expanded bits changed since it was built
+  std::vector<int> item;  // the item index shown on row r, at r - 1
+  std::vector<int> up;    // per row: the nearest earlier row of a lower level
+  std::vector<int> next;  // per row: the first later row of the same or a lower level
 };
 
 struct Gadget {
@@ -120,6 +119,10 @@ struct Gadget {
   int lastKey = 0;
   std::string extraText;  // FileList: the pattern; Date: the texts of the date parts
   std::vector<GadgetItem> items;
+  // Some item may carry a press mark (ITEM_CHECK_CLICKED, ITEM_EXPANDER_CLICKED, ITEM_HOVER):
+  // set wherever one is set, cleared by the walks that clear them all, so that a frame without
+  // marks never walks the items.
+  bool itemMarks = true;
   TextHistory history;    // String and editable ComboBox with TEXT_FIELD_UNDO
   TreeRowIndex treeRows;  // Tree and TreeList
   ColorScheme colors{0, -1, -1, -1, -1, -1, -1, -1};

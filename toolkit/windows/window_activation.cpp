@@ -17,6 +17,7 @@
 // it becomes active. While a window is active its owner is not, so the copy never goes stale.
 // Nothing is shared, so windows close and hide in any order without releasing a picture that
 // another window still shows; ScreenSnapshot belongs to the toolkit and is never released.
+#include <algorithm>
 #include <cstddef>
 
 #include "toolkit/model/toolkit_state.h"
@@ -40,22 +41,28 @@ int PictureUnder(const ScreenWindow& w) {
   return SpriteExists(tk.ScreenSnapshot) ? tk.ScreenSnapshot : 0;
 }
 
+// The screen as far as the back buffer holds it: a screen size set beyond the back buffer (up to
+// the coordinate limit) would otherwise make every frame capture that much black.
+int CaptureScreen(int sprite) {
+  const ToolkitState& tk = Toolkit();
+  return CaptureSprite(sprite, 0, 0, std::min(tk.ScreenWidth, ScreenPixelWidth()),
+                       std::min(tk.ScreenHeight, ScreenPixelHeight()));
+}
+
 // Copies the picture under the window into a sprite of its own. The back buffer serves as the
 // scratch: this runs at the start of a frame, where the backdrop covers it right after. With no
 // picture at all, the host's scene of this frame is what freezes.
 void TakeBackdrop(ScreenWindow& w) {
-  const ToolkitState& tk = Toolkit();
   if (const int source = PictureUnder(w); source != 0) BlitSprite(source, 0, 0);
-  w.backdrop = CaptureSprite(ANY_NUMBER, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
+  w.backdrop = CaptureScreen(ANY_NUMBER);
 }
 
 // Grabs the whole screen into `sprite`, creating it on first use.
 void Grab(int& sprite) {
-  const ToolkitState& tk = Toolkit();
   if (sprite != 0) {
-    CaptureSprite(sprite, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
+    CaptureScreen(sprite);
   } else {
-    sprite = CaptureSprite(ANY_NUMBER, 0, 0, tk.ScreenWidth, tk.ScreenHeight);
+    sprite = CaptureScreen(ANY_NUMBER);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "services/services.h"
+#include "toolkit/model/coordinates.h"
 #include "toolkit/model/toolkit_state.h"
 #include "toolkit/render/draw_helpers.h"
 #include "toolkit/windows/windows.h"
@@ -31,10 +32,11 @@ void DrawGlyph(std::span<const Stroke> glyph, int x, int y, int colour) {
   for (const Stroke& s : glyph) Line(x + s.dx, y + s.dy, s.w, s.h, colour);
 }
 
-// Grows the window to fit its title and title-bar buttons, and to at least one content row.
+// Grows the window to fit its title and title-bar buttons, and to at least one content row. A
+// title wider than the coordinate range (a huge tab width) grows it only to the range's end.
 void EnforceMinimumSize(ScreenWindow& w) {
   if (HasTitleBar(w) && !w.title.empty()) {
-    int minimum = RichTextWidth(w.title) + 13;
+    long long minimum = RichTextWidth(w.title) + 13LL;
     if (w.flags & WINDOW_CLOSE_BUTTON) {
       minimum += 18;
       if (w.flags & (WINDOW_MINIMIZE_ENABLED | WINDOW_MAXIMIZE_ENABLED)) {
@@ -42,8 +44,9 @@ void EnforceMinimumSize(ScreenWindow& w) {
         if (w.flags & (WINDOW_NO_MAXIMIZE_BUTTON | WINDOW_NO_MINIMIZE_BUTTON)) minimum -= 16;
       }
     }
-    if (OuterWidth(w) < minimum) {
-      w.width = minimum - 2 * BorderSize(w);
+    const int width = ClampCoordinate(minimum - 2 * BorderSize(w));
+    if (OuterWidth(w) < minimum && w.width != width) {
+      w.width = width;
       w.event = WINDOW_EVENT_MIN_SIZE;
     }
   }
