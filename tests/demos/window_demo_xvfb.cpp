@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "services/internal/image_codec.h"
+#include "tests/support/x11_window_pixels.h"
 
 namespace {
 
@@ -202,39 +203,15 @@ void ClickWith(const std::string& window, const char* key, int x, int y) {
   Sleep(kHoldMs);
 }
 
-// Xlib's default handler ends the process on any error; a failed read is a failed check here.
-int IgnoreXError(Display*, XErrorEvent*) {
-  return 0;
-}
-
 // The window's pixels as the X server holds them, as 0x00BBGGRR; false unless the window is
 // exactly width x height.
 bool Capture(int display, const std::string& window, int width, int height, Surface& out) {
   Display* d = XOpenDisplay((":" + std::to_string(display)).c_str());
   if (!d) return false;
-  XSetErrorHandler(IgnoreXError);
-  const Window w = static_cast<Window>(std::stoul(window));
-  XWindowAttributes attributes{};
-  XImage* image = nullptr;
-  if (XGetWindowAttributes(d, w, &attributes) && attributes.width == width &&
-      attributes.height == height) {
-    image = XGetImage(d, w, 0, 0, width, height, AllPlanes, ZPixmap);
-  }
-  if (image) {
-    out = Surface(width, height);
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        const unsigned long p = XGetPixel(image, x, y);
-        const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> 16);
-        const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> 8);
-        const auto b = static_cast<std::uint32_t>(p & image->blue_mask);
-        out.At(x, y) = r | g << 8 | b << 16;
-      }
-    }
-    XDestroyImage(image);
-  }
+  const bool read = bevel::testing::ReadWindowPixels(d, static_cast<Window>(std::stoul(window)),
+                                                     out, width, height);
   XCloseDisplay(d);
-  return image != nullptr;
+  return read;
 }
 
 int At(const Surface& s, int x, int y) {

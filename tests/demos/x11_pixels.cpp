@@ -6,53 +6,26 @@
 //   x11-pixels at FILE.png X Y              prints the pixel as 0xBBGGRR
 //
 // Exit code 0 done (compare: no pixel differs), 1 failed or different, 2 usage.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "services/internal/image_codec.h"
+#include "tests/support/x11_window_pixels.h"
 
 namespace {
 
 using bevel::detail::LoadPng;
 using bevel::detail::Surface;
 
-// Xlib's default handler ends the process on any error; a failed read is a failed capture.
-int IgnoreXError(Display*, XErrorEvent*) {
-  return 0;
-}
-
 int Capture(const char* windowId, const char* file) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 1;
-  XSetErrorHandler(IgnoreXError);
-  const Window window = std::strtoul(windowId, nullptr, 10);
-  XWindowAttributes attributes{};
-  XImage* image = nullptr;
-  if (XGetWindowAttributes(display, window, &attributes) != 0) {
-    image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
-                      static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
-  }
-  bool written = false;
-  if (image != nullptr) {
-    Surface picture(attributes.width, attributes.height);
-    for (int y = 0; y < attributes.height; ++y) {
-      for (int x = 0; x < attributes.width; ++x) {
-        const unsigned long p = XGetPixel(image, x, y);
-        // The test servers' 24-bit visual: red in bits 16..23.
-        const auto r = static_cast<std::uint32_t>((p & image->red_mask) >> 16);
-        const auto g = static_cast<std::uint32_t>((p & image->green_mask) >> 8);
-        const auto b = static_cast<std::uint32_t>(p & image->blue_mask);
-        picture.At(x, y) = r | g << 8 | b << 16;
-      }
-    }
-    XDestroyImage(image);
-    written = bevel::detail::SavePng(picture, file);
-  }
+  Surface picture;
+  const bool written =
+      bevel::testing::ReadWindowPixels(display, std::strtoul(windowId, nullptr, 10), picture) &&
+      bevel::detail::SavePng(picture, file);
   XCloseDisplay(display);
   return written ? 0 : 1;
 }
