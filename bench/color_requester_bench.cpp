@@ -25,11 +25,7 @@ void Setup() {
   static bool done = false;
   if (done) return;
   done = true;
-  bench::OpenBenchScreen();
-  InitToolkit();
-  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
-  SetScreenSize(bench::kW, bench::kH, -1);
-  headless::SetFrameAdvance(16);
+  bench::OpenToolkitBenchScreen();
   InitColorRequester();
 }
 

@@ -25,11 +25,7 @@ void Frame() {
 }
 
 void Setup(bool withDates) {
-  bench::OpenBenchScreen();
-  InitToolkit();
-  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
-  SetScreenSize(kW, kH, -1);
-  headless::SetFrameAdvance(16);
+  bench::OpenToolkitBenchScreen();
   if (!withDates) return;
   CreateDate(1, 10, 10, 220, 20, "Datum: %dd.%mm.%yyyy  Zeit: %hh:%ii", 0, DATE_CHECKBOX);
   CreateCalendar(2, 300, 10, 0, 0);

@@ -33,11 +33,7 @@ void Setup() {
   static bool done = false;
   if (done) return;
   done = true;
-  bench::OpenBenchScreen();
-  InitToolkit();
-  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
-  SetScreenSize(bench::kW, bench::kH, -1);
-  headless::SetFrameAdvance(16);
+  bench::OpenToolkitBenchScreen();
   char name[] = "/tmp/bevel-bench-files-XXXXXX";
   if (mkdtemp(name) == nullptr) std::abort();
   Directory() = std::string(name) + "/";

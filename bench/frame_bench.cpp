@@ -21,11 +21,7 @@ void Setup() {
   static bool done = false;
   if (done) return;
   done = true;
-  bench::OpenBenchScreen();
-  InitToolkit();
-  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
-  SetScreenSize(kW, kH, -1);
-  headless::SetFrameAdvance(16);
+  bench::OpenToolkitBenchScreen();
   CreateButton(1, 10, 10, 100, 24, "Button");
   CreateCheckBox(2, 10, 40, 100, 20, "CheckBox");
   CreateOption(3, 10, 70, 100, 20, "Option");

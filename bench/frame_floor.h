@@ -10,6 +10,7 @@
 
 #include "services/headless.h"
 #include "services/services.h"
+#include "toolkit/toolkit.h"
 
 namespace bevel::bench {
 
@@ -36,6 +37,16 @@ inline void OpenBenchScreen() {
   OpenScreen(kW, kH, 32, "bench");
   ClearScreen(0x808080);
   CaptureSprite(kFloorBackdrop, 0, 0, kW, kH);
+}
+
+// The floor's screen with a fresh toolkit on it: the gadget font, the whole screen as the
+// toolkit's and a clock that steps 16 ms a frame.
+inline void OpenToolkitBenchScreen() {
+  OpenBenchScreen();
+  InitToolkit();
+  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
+  SetScreenSize(kW, kH, -1);
+  headless::SetFrameAdvance(16);
 }
 
 inline void Floor() {

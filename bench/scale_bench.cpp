@@ -36,11 +36,7 @@ void Frame() {
 
 // A fresh toolkit on the bench screen, the mouse resting over the gadget.
 void FreshToolkit() {
-  bench::OpenBenchScreen();
-  InitToolkit();
-  SetGadgetDefaultColor(COLOR_FONT, LoadFont(ANY_NUMBER, "MS Sans Serif", 8));
-  SetScreenSize(kW, kH, -1);
-  headless::SetFrameAdvance(16);
+  bench::OpenToolkitBenchScreen();
   headless::SetMouse(100, 100);
 }
 
